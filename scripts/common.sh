@@ -1,0 +1,74 @@
+# shellcheck shell=bash
+# Shared functions for the scripts in this folder; meant to be sourced, not run.
+# Callers set `set -euo pipefail` themselves.
+
+# Repository root, found from this file so the scripts work from any directory.
+VORN_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+# Debian 12 packages needed to build, test and run the program.
+# One array so that adding or dropping a package is a one-line change.
+VORN_PACKAGES=(
+    build-essential
+    cmake
+    g++
+    pkg-config
+    qt6-base-dev
+    qt6-translations-l10n
+    libgl-dev
+    libvulkan-dev
+    libxkbcommon-dev
+    libgtest-dev
+    libgmock-dev
+    libbenchmark-dev
+    fonts-dejavu-core
+    xvfb
+    xauth
+    x11-utils
+    imagemagick
+)
+
+# Print the packages of "$@" that dpkg does not report as installed.
+vorn_missing_packages() {
+    local pkg status
+    for pkg in "$@"; do
+        status="$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)"
+        if [[ "$status" != "install ok installed" ]]; then
+            printf '%s\n' "$pkg"
+        fi
+    done
+}
+
+# Install whichever packages of VORN_PACKAGES are missing.
+# Does nothing, silently, when all are present.
+vorn_install_packages() {
+    local -a missing
+    mapfile -t missing < <(vorn_missing_packages "${VORN_PACKAGES[@]}")
+    if ((${#missing[@]} == 0)); then
+        return 0
+    fi
+
+    echo "Installing missing packages: ${missing[*]}"
+    local -a sudo_cmd=()
+    if [[ "$(id -u)" != 0 ]]; then
+        if command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+            sudo_cmd=(sudo)
+        else
+            echo "These packages are missing and cannot be installed without a password:" >&2
+            echo "  sudo apt-get update && sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
+            exit 1
+        fi
+    fi
+    "${sudo_cmd[@]}" apt-get update
+    "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# Configure and build one of the presets of CMakePresets.json (release, debug, asan).
+vorn_build() {
+    local preset="${1:?usage: vorn_build PRESET}"
+    (
+        cd "$VORN_ROOT" || exit 1
+        cmake --preset "$preset"
+        cmake --build --preset "$preset"
+    )
+}

@@ -1,0 +1,75 @@
+#include "OutilsTest.h"
+
+#include "FrmAccueilVorn.h"
+#include "FrmChoixVorn.h"
+#include "FrmPrincipaleVorn.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+std::int16_t MessagerieScriptee::Afficher(QWidget*, const QString& texte, const QString& titre, int code) {
+    vus.push_back({texte, titre, code});
+    if (pendant) pendant(vus.back());
+    if (code != QuestionOuiNon) return Ok;
+    if (reponses.empty()) return Non;
+    const std::int16_t r = reponses.front();
+    reponses.pop_front();
+    return r;
+}
+
+std::int16_t DesScriptes::Lancer(std::int16_t faces) {
+    if (jets.empty()) return faces;
+    const std::int16_t j = jets.front();
+    jets.pop_front();
+    return j;
+}
+
+ProgrammeTest::ProgrammeTest() {
+    app = std::make_unique<ApplicationVorn>(module, messages, des, [this] { ++fins; });
+    app->Demarrer();
+}
+
+void ProgrammeTest::allerAuChoix(const QString& joueur) {
+    app->accueil()->TxtNomAccueil->setText(joueur);
+    app->accueil()->BtnContinuerAccueil->click();
+}
+
+void ProgrammeTest::allerALaFeuille(const QString& perso, int rang, int sexe) {
+    allerAuChoix();
+    FrmChoixVorn* choix = app->choix();
+    choix->TxtNomPerso->setText(perso);
+    choix->OptRang[static_cast<std::size_t>(rang)]->click();
+    choix->OptSexe[static_cast<std::size_t>(sexe)]->click();
+    choix->BtnContinuerChoix->click();
+    traiterEvenements();
+}
+
+QStringList ProgrammeTest::visibles() const {
+    QStringList noms;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->objectName().startsWith(QStringLiteral("Frm"))) noms << w->objectName();
+    }
+    noms.sort();
+    return noms;
+}
+
+void taper(QWidget* w, const QString& texte) {
+    for (const QChar c : texte) {
+        QTest::sendKeyEvent(QTest::KeyAction::Click, w, Qt::Key_unknown, c, Qt::NoModifier);
+    }
+}
+
+void choisir(QComboBox* c, int index) {
+    c->setCurrentIndex(index);
+    emit c->activated(index);
+}
+
+void traiterEvenements() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}

@@ -1,0 +1,139 @@
+#include "Commun.h"
+
+#include "ModuleVorn.h"
+#include "Texte.h"
+#include "Choix.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPalette>
+#include <QScreen>
+
+void placer(QWidget* w, int gauche, int haut, int largeur, int hauteur) {
+    w->setGeometry(tw(gauche), tw(haut), tw(largeur), tw(hauteur));
+}
+
+void nommer(QWidget* w, const QString& nom, const QString& nomAccessible) {
+    w->setObjectName(nom);
+    w->setAccessibleName(nomAccessible);
+}
+
+QString indexe(const QString& nom, int index) { return QStringLiteral("%1(%2)").arg(nom).arg(index); }
+
+QFont policeSansSerif(qreal points, bool gras) {
+    QFont f = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(points);
+    f.setBold(gras);
+    return f;
+}
+
+std::int16_t MessagerieQt::Afficher(QWidget* parent, const QString& texte, const QString& titre, int code) {
+    QMessageBox boite(parent);
+    boite.setWindowTitle(titre);
+    boite.setText(texte);
+    if (code == QuestionOuiNon) {
+        boite.setIcon(QMessageBox::Question);
+        boite.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        boite.setDefaultButton(QMessageBox::No);
+        boite.setEscapeButton(QMessageBox::No);
+        return boite.exec() == QMessageBox::Yes ? Oui : Non;
+    }
+    boite.setIcon(QMessageBox::Warning);
+    boite.setStandardButtons(QMessageBox::Ok);
+    boite.exec();
+    return Ok;
+}
+
+ChampNomFiltre::ChampNomFiltre(ModuleVorn& module, QWidget* parent) : QLineEdit(parent), m_(module) {}
+
+QString ChampNomFiltre::filtrer(const QString& saisie) {
+    const std::string texte = ss(saisie);
+    if (!texte.empty()) {
+        // The last typed character before conversion, as the record keeps it.
+        std::string_view reste(texte);
+        while (!reste.empty()) {
+            const std::size_t n = LongueurPremierCaractere(reste);
+            m_.Touche = std::string(reste.substr(0, n));
+            reste.remove_prefix(n);
+        }
+    }
+    return qs(FiltrerSaisie(texte));
+}
+
+void ChampNomFiltre::keyPressEvent(QKeyEvent* e) {
+    const QString texte = e->text();
+    const bool imprimable = !texte.isEmpty() && texte.at(0).isPrint() &&
+                            !(e->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
+    if (!imprimable) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    QKeyEvent filtre(e->type(), e->key(), e->modifiers(), filtrer(texte), e->isAutoRepeat(),
+                     static_cast<ushort>(e->count()));
+    QLineEdit::keyPressEvent(&filtre);
+    e->setAccepted(filtre.isAccepted());
+}
+
+void ChampNomFiltre::inputMethodEvent(QInputMethodEvent* e) {
+    if (e->commitString().isEmpty()) {
+        QLineEdit::inputMethodEvent(e);
+        return;
+    }
+    QInputMethodEvent filtre(e->preeditString(), e->attributes());
+    filtre.setCommitString(filtrer(e->commitString()), e->replacementStart(), e->replacementLength());
+    QLineEdit::inputMethodEvent(&filtre);
+}
+
+QLineEdit* champAffichage(QWidget* parent, const QString& nom, const QString& nomAccessible, bool gras) {
+    auto* champ = new QLineEdit(parent);
+    nommer(champ, nom, nomAccessible);
+    champ->setEnabled(false);
+    champ->setFocusPolicy(Qt::NoFocus);
+    champ->setContextMenuPolicy(Qt::NoContextMenu);
+    champ->setTextMargins(0, 0, 0, 0);
+    QFont f = champ->font();
+    f.setBold(gras);
+    champ->setFont(f);
+    // Readable black text although the field is disabled.
+    QPalette p = champ->palette();
+    p.setColor(QPalette::Disabled, QPalette::Text, p.color(QPalette::Active, QPalette::Text));
+    p.setColor(QPalette::Disabled, QPalette::Base, p.color(QPalette::Active, QPalette::Base));
+    champ->setPalette(p);
+    return champ;
+}
+
+void ecrire(QLineEdit* champ, const QString& texte) {
+    if (champ->text() != texte) {
+        champ->setText(texte);
+        champ->setCursorPosition(0);
+    }
+}
+
+void colorerFond(QWidget* champ, const QColor& fond) {
+    QPalette p = champ->palette();
+    if (p.color(QPalette::Disabled, QPalette::Base) == fond) return;
+    for (const auto groupe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(groupe, QPalette::Base, fond);
+    }
+    champ->setPalette(p);
+}
+
+void CentrerForm(QWidget* fenetre) {
+    QScreen* ecran = fenetre->screen() ? fenetre->screen() : QGuiApplication::primaryScreen();
+    if (!ecran) return;
+    const QRect zone = ecran->availableGeometry();
+    // Before the first show the frame is unknown; its size then equals the client's.
+    const QSize exterieur = fenetre->frameGeometry().size().expandedTo(fenetre->size());
+    const Position p = PositionCentree(zone.x(), zone.y(), zone.width(), zone.height(), exterieur.width(),
+                                       exterieur.height());
+    fenetre->move(p.x, p.y);
+}
+
+QPixmap imageVorn() {
+    // Loading by name goes through Qt's pixmap cache: decoded once per process.
+    return QPixmap(QStringLiteral(":/vorn/vorn.png"));
+}

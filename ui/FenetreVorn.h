@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPushButton>
+#include <QWidget>
+
+struct ModuleVorn;
+class NavigationVorn;
+
+// A top-level screen: its unload may be cancelled, and Enter presses the
+// focused button or else the window's default button.
+class FenetreVorn : public QWidget {
+public:
+    FenetreVorn(ModuleVorn& module, NavigationVorn& navigation, QWidget* parent = nullptr);
+
+    // Set by the program before it unloads the screen itself, so that the
+    // unload asks nothing.
+    short ConfirmerQuitter = 0;
+
+protected:
+    // Returns true to cancel the unload.
+    virtual bool Form_Unload() = 0;
+
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void definirBoutonParDefaut(QPushButton* bouton);
+
+    ModuleVorn& m;
+    NavigationVorn& nav;
+
+private:
+    QPushButton* parDefaut_ = nullptr;
+};

@@ -1,0 +1,418 @@
+#include "FrmPrincipaleVorn.h"
+
+#include "Commun.h"
+#include "FrmChpExpérienceVorn.h"
+#include "ModuleVorn.h"
+#include "Texte.h"
+#include "UpDownNiv.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace {
+const QColor GrisLigne(192, 192, 192);
+
+QLabel* etiquette(QWidget* parent, const QString& nom, const QString& texte, int l, int t, int w, int h) {
+    auto* e = new QLabel(texte, parent);
+    nommer(e, nom, texte);
+    placer(e, l, t, w, h);
+    return e;
+}
+
+QComboBox* liste(QWidget* parent, const QString& nom, const QString& nomAccessible, int l, int t, int w, int h) {
+    auto* c = new QComboBox(parent);
+    nommer(c, nom, nomAccessible);
+    c->setEditable(false);
+    c->setSizeAdjustPolicy(QComboBox::AdjustToContentsOnFirstShow);
+    placer(c, l, t, w, h);
+    return c;
+}
+
+QLineEdit* affichage(QWidget* parent, const QString& nom, const QString& nomAccessible, int l, int t, int w, int h,
+                     bool gras = false) {
+    auto* champ = champAffichage(parent, nom, nomAccessible, gras);
+    placer(champ, l, t, w, h);
+    return champ;
+}
+
+QListWidget* listeAffichage(QWidget* parent, const QString& nom, const QString& nomAccessible, int l, int t, int w,
+                            int h) {
+    auto* lst = new QListWidget(parent);
+    nommer(lst, nom, nomAccessible);
+    lst->setEnabled(false);
+    lst->setFocusPolicy(Qt::NoFocus);
+    lst->setSelectionMode(QAbstractItemView::NoSelection);
+    lst->setUniformItemSizes(true);
+    QPalette p = lst->palette();
+    p.setColor(QPalette::Disabled, QPalette::Text, p.color(QPalette::Active, QPalette::Text));
+    p.setColor(QPalette::Disabled, QPalette::Base, p.color(QPalette::Active, QPalette::Base));
+    lst->setPalette(p);
+    placer(lst, l, t, w, h);
+    return lst;
+}
+
+void remplir(QListWidget* lst, const std::vector<std::string>& lignes) {
+    bool identique = lst->count() == static_cast<int>(lignes.size());
+    for (int i = 0; identique && i < lst->count(); ++i) {
+        identique = lst->item(i)->text() == qs(lignes[static_cast<std::size_t>(i)]);
+    }
+    if (identique) return;
+    lst->clear();
+    for (const auto& l : lignes) lst->addItem(qs(l));
+}
+} // namespace
+
+FrmPrincipaleVorn::FrmPrincipaleVorn(ModuleVorn& module, NavigationVorn& navigation)
+    : FenetreVorn(module, navigation), feuille(module) {
+    setObjectName(QStringLiteral("FrmPrincipaleVorn"));
+    setWindowTitle(QStringLiteral("Création - Vorn"));
+    setWindowIcon(imageVorn());
+
+    auto* disposition = new QVBoxLayout(this);
+    disposition->setContentsMargins(0, 0, 0, 0);
+    disposition->setSpacing(0);
+    zone_ = new QWidget(this);
+    zone_->setFixedSize(tw(11880), tw(8040));
+    disposition->addWidget(zone_);
+
+    construireMenus();
+    disposition->setMenuBar(barreMenus);
+    construireEntete();
+    construireCaracteristiques();
+    construireCompetences();
+    disposition->setSizeConstraint(QLayout::SetFixedSize);
+
+    Form_Load();
+}
+
+void FrmPrincipaleVorn::construireMenus() {
+    barreMenus = new QMenuBar(this);
+    barreMenus->setObjectName(QStringLiteral("barreMenus"));
+    barreMenus->setAccessibleName(QStringLiteral("Barre de menus"));
+    MnuAgent = barreMenus->addMenu(QStringLiteral("&Agent"));
+    nommer(MnuAgent, QStringLiteral("MnuAgent"), QStringLiteral("Agent"));
+    MnuNouveau = MnuAgent->addAction(QStringLiteral("&Nouveau"));
+    MnuNouveau->setObjectName(QStringLiteral("MnuNouveau"));
+    MnuTiret = MnuAgent->addSeparator();
+    MnuTiret->setObjectName(QStringLiteral("MnuTiret"));
+    MnuQuitter = MnuAgent->addAction(QStringLiteral("&Quitter"));
+    MnuQuitter->setObjectName(QStringLiteral("MnuQuitter"));
+    MnuPtInt = barreMenus->addMenu(QStringLiteral("&?"));
+    nommer(MnuPtInt, QStringLiteral("MnuPtInt"), QStringLiteral("Aide"));
+    MnuAPropos = MnuPtInt->addAction(QStringLiteral("&À Propos"));
+    MnuAPropos->setObjectName(QStringLiteral("MnuAPropos"));
+
+    connect(MnuNouveau, &QAction::triggered, this, [this] { MnuNouveau_Click(); });
+    connect(MnuQuitter, &QAction::triggered, this, [this] { MnuQuitter_Click(); });
+    connect(MnuAPropos, &QAction::triggered, this, [this] { MnuAPropos_Click(); });
+}
+
+void FrmPrincipaleVorn::construireEntete() {
+    QWidget* z = zone_;
+    LblNomJoueur = etiquette(z, QStringLiteral("LblNomJoueur"), QStringLiteral("Nom du Joueur"), 600, 0, 1215, 240);
+    TxtNomJoueur = affichage(z, QStringLiteral("TxtNomJoueur"), QStringLiteral("Nom du Joueur"), 120, 240, 2175, 285, true);
+    LblNomPerso = etiquette(z, QStringLiteral("LblNomPerso"), QStringLiteral("Nom du Personnage"), 2760, 0, 1815, 240);
+    TxtNomPerso = affichage(z, QStringLiteral("TxtNomPerso"), QStringLiteral("Nom du Personnage"), 2520, 240, 2175, 285, true);
+    LblSexe = etiquette(z, QStringLiteral("LblSexe"), QStringLiteral("Sexe"), 4920, 0, 735, 240);
+    TxtSexe = affichage(z, QStringLiteral("TxtSexe"), QStringLiteral("Sexe"), 4920, 240, 855, 285);
+    LblApparence = etiquette(z, QStringLiteral("LblApparence"), QStringLiteral("Apparence"), 6240, 0, 975, 240);
+    CmbApparence = liste(z, QStringLiteral("CmbApparence"), QStringLiteral("Apparence"), 6000, 240, 1455, 315);
+    LblTaille = etiquette(z, QStringLiteral("LblTaille"), QStringLiteral("Taille"), 8040, 0, 375, 240);
+    CmbTaille = liste(z, QStringLiteral("CmbTaille"), QStringLiteral("Taille"), 7680, 240, 1215, 315);
+    LblMètre = etiquette(z, QStringLiteral("LblMètre"), QStringLiteral("m"), 9000, 240, 255, 255);
+    LblPoids = etiquette(z, QStringLiteral("LblPoids"), QStringLiteral("Poids"), 9600, 0, 495, 240);
+    CmbPoids = liste(z, QStringLiteral("CmbPoids"), QStringLiteral("Poids"), 9360, 240, 1095, 315);
+    LblKilo[0] = etiquette(z, indexe(QStringLiteral("LblKilo"), 0), QStringLiteral("kg"), 10560, 240, 255, 255);
+    LblAge = etiquette(z, QStringLiteral("LblAge"), QStringLiteral("Age"), 11160, 0, 375, 240);
+    CmbAge = liste(z, QStringLiteral("CmbAge"), QStringLiteral("Age"), 11040, 240, 615, 315);
+    LblRang = etiquette(z, QStringLiteral("LblRang"), QStringLiteral("Rang"), 5160, 720, 735, 240);
+    TxtRang = affichage(z, QStringLiteral("TxtRang"), QStringLiteral("Rang"), 5040, 960, 975, 285);
+    LblPtGénération = etiquette(z, QStringLiteral("LblPtGénération"), QStringLiteral("Points de génération"), 6240,
+                                720, 1455, 240);
+    TxtPtGénération = affichage(z, QStringLiteral("TxtPtGénération"), QStringLiteral("Points de génération"), 6720,
+                                960, 615, 285);
+    LblPtCélébrité = etiquette(z, QStringLiteral("LblPtCélébrité"), QStringLiteral("Points de célébrité"), 7920, 720,
+                               1500, 240);
+    TxtPtCélébrité = affichage(z, QStringLiteral("TxtPtCélébrité"), QStringLiteral("Points de célébrité"), 8160, 960,
+                               855, 285);
+    LblProfession = etiquette(z, QStringLiteral("LblProfession"), QStringLiteral("Ancienne profession"), 9720, 720,
+                              1575, 240);
+    TxtProfession = affichage(z, QStringLiteral("TxtProfession"), QStringLiteral("Ancienne profession"), 9120, 960,
+                              2655, 285);
+    LblChampExp = etiquette(z, QStringLiteral("LblChampExp"), QStringLiteral("Champs d'expérience"), 5160, 1440,
+                            1695, 240);
+    LstChpExpérience = listeAffichage(z, QStringLiteral("LstChpExpérience"), QStringLiteral("Champs d'expérience"),
+                                      5040, 1680, 1815, 1230);
+    LblFaiblesse = etiquette(z, QStringLiteral("LblFaiblesse"), QStringLiteral("Faiblesse"), 7920, 1440, 855, 240);
+    CmbFaiblesse = liste(z, QStringLiteral("CmbFaiblesse"), QStringLiteral("Faiblesse"), 6900, 1680, 3120, 315);
+    // Its longest entry needs a slightly smaller face to show in full.
+    CmbFaiblesse->setFont(policeSansSerif(6.25));
+    LblCicatrices = etiquette(z, QStringLiteral("LblCicatrices"), QStringLiteral("Cicatrices"), 10440, 1440, 735, 240);
+    LstCicatrices = listeAffichage(z, QStringLiteral("LstCicatrices"), QStringLiteral("Cicatrices"), 10080, 1680,
+                                   1695, 645);
+
+    const std::array<std::pair<Description, QComboBox*>, 5> listes{{{Description::Apparence, CmbApparence},
+                                                                     {Description::Age, CmbAge},
+                                                                     {Description::Faiblesse, CmbFaiblesse},
+                                                                     {Description::Taille, CmbTaille},
+                                                                     {Description::Poids, CmbPoids}}};
+    for (const auto& [d, c] : listes) {
+        connect(c, &QComboBox::activated, this, [this, d = d](int index) {
+            traiter(feuille.ChoisirDescription(d, static_cast<std::int16_t>(index)));
+        });
+    }
+}
+
+void FrmPrincipaleVorn::construireCaracteristiques() {
+    FrmCaractéristiques = new QGroupBox(QStringLiteral("Caractéristiques:"), zone_);
+    nommer(FrmCaractéristiques, QStringLiteral("FrmCaractéristiques"), QStringLiteral("Caractéristiques"));
+    placer(FrmCaractéristiques, 120, 600, 4695, 2415);
+    QWidget* f = FrmCaractéristiques;
+
+    std::array<QComboBox**, 5> combos{&CmbFOR, &CmbDEX, &CmbVOL, &CmbPER, &CmbINT};
+    for (int i = 0; i < 5; ++i) {
+        const QString nom = qs(NomsCaract[static_cast<std::size_t>(i)]);
+        LblCaract[static_cast<std::size_t>(i)] =
+            etiquette(f, indexe(QStringLiteral("LblCaract"), i), nom, 240 + 900 * i, 300, 735, 240);
+        *combos[static_cast<std::size_t>(i)] =
+            liste(f, QStringLiteral("Cmb") + nom, nom, 180 + 900 * i, 540, 780, 315);
+        const Caract x = ToutesCaract[static_cast<std::size_t>(i)];
+        connect(combo(x), &QComboBox::activated, this, [this, x](int index) {
+            traiter(feuille.ChoisirCaract(x, static_cast<std::int16_t>(index)));
+        });
+    }
+
+    LblCaract[5] = etiquette(f, indexe(QStringLiteral("LblCaract"), 5), QStringLiteral("Vitesse"), 180, 1020, 840, 240);
+    TxtVitesse = affichage(f, QStringLiteral("TxtVitesse"), QStringLiteral("Vitesse"), 180, 1260, 495, 285);
+    LblCaract[6] = etiquette(f, indexe(QStringLiteral("LblCaract"), 6), QStringLiteral("Endurance"), 1080, 1020, 1020, 240);
+    TxtEndurance = affichage(f, QStringLiteral("TxtEndurance"), QStringLiteral("Endurance en heures"), 1080, 1260, 495, 285);
+    Lblheure = etiquette(f, QStringLiteral("Lblheure"), QStringLiteral("h"), 1620, 1275, 255, 255);
+    LblCaract[7] = etiquette(f, indexe(QStringLiteral("LblCaract"), 7), QStringLiteral("Course/Nage"), 2160, 1020, 1140, 240);
+    TxtCourse = affichage(f, QStringLiteral("TxtCourse"), QStringLiteral("Course/Nage en minutes"), 2160, 1260, 495, 285);
+    Lblminutes = etiquette(f, QStringLiteral("Lblminutes"), QStringLiteral("mn"), 2700, 1275, 315, 255);
+    LblCaract[8] = etiquette(f, indexe(QStringLiteral("LblCaract"), 8), QStringLiteral("Charge"), 3360, 1020, 900, 240);
+    TxtCharge = affichage(f, QStringLiteral("TxtCharge"), QStringLiteral("Charge en kilogrammes"), 3360, 1260, 915, 285);
+    LblKilo[1] = etiquette(f, indexe(QStringLiteral("LblKilo"), 1), QStringLiteral("kg"), 4320, 1275, 300, 255);
+    LblCaract[9] = etiquette(f, indexe(QStringLiteral("LblCaract"), 9), QStringLiteral("Classe de Dégats à Mains Nues"),
+                             180, 1875, 2640, 255);
+    TxtClasse = affichage(f, QStringLiteral("TxtClasse"), QStringLiteral("Classe de Dégats à Mains Nues"), 2880, 1860,
+                          495, 285);
+}
+
+void FrmPrincipaleVorn::construireCompetences() {
+    FrmCompétences = new QGroupBox(QStringLiteral("Compétences:"), zone_);
+    nommer(FrmCompétences, QStringLiteral("FrmCompétences"), QStringLiteral("Compétences"));
+    placer(FrmCompétences, 120, 3120, 11655, 4815);
+    QWidget* f = FrmCompétences;
+
+    LblCompétence[0] = etiquette(f, indexe(QStringLiteral("LblCompétence"), 0),
+                                 QStringLiteral("Formule                    Niveau      CB"), 3000, 240, 2655, 240);
+    LblCompétence[1] = etiquette(f, indexe(QStringLiteral("LblCompétence"), 1),
+                                 QStringLiteral("Formule                         Niveau      CB"), 8640, 240, 2895, 240);
+    for (auto* e : LblCompétence) e->setAccessibleName(QStringLiteral("Formule, Niveau, CB"));
+
+    Line1 = new QFrame(f);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setAutoFillBackground(true);
+    QPalette gris = Line1->palette();
+    gris.setColor(QPalette::Window, QColor(224, 224, 224));
+    Line1->setPalette(gris);
+    Line1->setGeometry(tw(5820), tw(120), 1, tw(4800) - tw(120));
+
+    QWidget* precedent = nullptr;
+    for (int i = 0; i < NbLignesCompetences; ++i) {
+        const auto u = static_cast<std::size_t>(i);
+        const bool droite = i >= 12;
+        const int haut = 480 + 360 * (i % 12);
+        const QString nomComp = qs(Competences[u].nom);
+        const bool libre = EstCompetenceLibre(i);
+
+        auto* chk = new QCheckBox(libre ? QString() : nomComp, f);
+        nommer(chk, indexe(QStringLiteral("ChkComp"), i), nomComp);
+        // The captions get the room up to the formula column.
+        placer(chk, droite ? 6120 : 240, haut, libre ? 255 : 2460, 255);
+        if (libre) {
+            chk->setTristate(true);
+            chk->setCheckState(Qt::PartiallyChecked);
+            chk->setEnabled(false);
+        }
+        ChkComp[u] = chk;
+
+        LblFormule[u] = etiquette(f, indexe(QStringLiteral("LblFormule"), i), qs(Competences[u].formule),
+                                  droite ? 8400 : 2760, haut + 15, i == LigneSeduction ? 1335 : 1095, 255);
+        LblFormule[u]->setAccessibleName(QStringLiteral("Formule de ") + nomComp);
+        TxtFormule[u] = affichage(f, indexe(QStringLiteral("TxtFormule"), i), QStringLiteral("Base de ") + nomComp,
+                                  droite ? 9840 : 3960, haut, 375, 285);
+        TxtNiveau[u] = affichage(f, indexe(QStringLiteral("TxtNiveau"), i), QStringLiteral("Niveau de ") + nomComp,
+                                 droite ? 10320 : 4440, haut, 360, 285);
+        auto* spin = new UpDownNiv(f);
+        nommer(spin, indexe(QStringLiteral("UpDownNiv"), i), QStringLiteral("Changer le niveau de ") + nomComp);
+        placer(spin, droite ? 10680 : 4800, haut, 195, 285);
+        spin->setBuddy(TxtNiveau[u]);
+        spin->setRange(FeuilleVorn::NiveauMin, FeuilleVorn::NiveauMax);
+        UpDownNivs[u] = spin;
+        TxtCB[u] = affichage(f, indexe(QStringLiteral("TxtCB"), i), QStringLiteral("CB de ") + nomComp,
+                             droite ? 11040 : 5160, haut, 375, 285);
+
+        connect(chk, &QCheckBox::clicked, this, [this, i](bool coche) { ChkComp_Click(i, coche); });
+        spin->UpClick = [this, i] { traiter(feuille.MonterNiveau(i)); };
+        spin->DownClick = [this, i] { traiter(feuille.BaisserNiveau(i)); };
+
+        if (precedent) setTabOrder(precedent, chk);
+        setTabOrder(chk, spin);
+        precedent = spin;
+    }
+    for (int i = 0; i < 2; ++i) {
+        const int ligne = i == 0 ? LigneCharisme : LigneConduite;
+        Label1[static_cast<std::size_t>(i)] =
+            etiquette(f, indexe(QStringLiteral("Label1"), i), qs(Competences[static_cast<std::size_t>(ligne)].nom), 505,
+                      480 + 360 * ligne, i == 0 ? 1575 : 2055, 255);
+        QFont gras = Label1[static_cast<std::size_t>(i)]->font();
+        gras.setBold(true);
+        Label1[static_cast<std::size_t>(i)]->setFont(gras);
+    }
+}
+
+QComboBox* FrmPrincipaleVorn::combo(Caract x) const {
+    switch (x) {
+    case Caract::FOR: return CmbFOR;
+    case Caract::DEX: return CmbDEX;
+    case Caract::VOL: return CmbVOL;
+    case Caract::PER: return CmbPER;
+    case Caract::INT: break;
+    }
+    return CmbINT;
+}
+
+QComboBox* FrmPrincipaleVorn::combo(Description d) const {
+    switch (d) {
+    case Description::Apparence: return CmbApparence;
+    case Description::Age: return CmbAge;
+    case Description::Faiblesse: return CmbFaiblesse;
+    case Description::Taille: return CmbTaille;
+    case Description::Poids: break;
+    }
+    return CmbPoids;
+}
+
+void FrmPrincipaleVorn::Form_Load() {
+    CentrerForm(this);
+    ConfirmerQuitter = 1;
+    feuille.Charger();
+    Afficher();
+}
+
+void FrmPrincipaleVorn::Form_Activate() {
+    feuille.ReconstruireChampsExpérience();
+    afficherChampsExperience();
+}
+
+bool FrmPrincipaleVorn::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) Form_Activate();
+    return FenetreVorn::event(e);
+}
+
+void FrmPrincipaleVorn::traiter(const Action& action) {
+    if (action.refusee()) {
+        nav.messagerie().Afficher(this, qs(MessagePointsInsuffisants), qs(action.titre), Messagerie::Exclamation);
+    }
+    Afficher();
+    if (action.ouvrirChampsExp) {
+        {
+            FrmChpExpérienceVorn dialogue(m, nav, this);
+            dialogue.exec();
+        }
+        // Platforms that send no activation when the dialog closes still see the choice.
+        Form_Activate();
+    }
+}
+
+void FrmPrincipaleVorn::ChkComp_Click(int index, bool coche) {
+    traiter(coche ? feuille.PrendreCompetence(index) : feuille.LibererCompetence(index));
+}
+
+void FrmPrincipaleVorn::MnuNouveau_Click() {
+    ConfirmerQuitter = 0;
+    m.Reponse = nav.messagerie().Afficher(this, QStringLiteral("Etes-vous sûr de vouloir créer un nouvel agent ?"),
+                                          QStringLiteral("Nouveau"), Messagerie::QuestionOuiNon);
+    if (m.Reponse == Messagerie::Oui) {
+        nav.NouvelAgent();
+    } else {
+        ConfirmerQuitter = 1;
+    }
+}
+
+void FrmPrincipaleVorn::MnuQuitter_Click() { nav.ConfirmerQuitter(this); }
+
+void FrmPrincipaleVorn::MnuAPropos_Click() { nav.APropos(this); }
+
+bool FrmPrincipaleVorn::Form_Unload() {
+    if (ConfirmerQuitter == 0) {
+        ConfirmerQuitter = 1;
+        return false;
+    }
+    return !nav.ConfirmerQuitter(this);
+}
+
+void FrmPrincipaleVorn::afficherListe(QComboBox* c, const ListeDeroulante& l) {
+    const QSignalBlocker bloque(c);
+    bool memes = c->count() == static_cast<int>(l.entrees.size());
+    for (int i = 0; memes && i < c->count(); ++i) memes = c->itemText(i) == qs(l.entrees[static_cast<std::size_t>(i)]);
+    if (!memes) {
+        c->clear();
+        for (const auto& e : l.entrees) c->addItem(qs(e));
+        // The drop-down shows long entries in full even when the box is narrow.
+        c->view()->setMinimumWidth(c->view()->sizeHintForColumn(0) + 24);
+    }
+    if (c->currentIndex() != l.index) c->setCurrentIndex(l.index);
+}
+
+void FrmPrincipaleVorn::afficherLigne(int i) {
+    const auto u = static_cast<std::size_t>(i);
+    const LigneCompetence& l = feuille.lignes[u];
+    if (!EstCompetenceLibre(i)) {
+        const Qt::CheckState etat = l.valeur == 1 ? Qt::Checked : Qt::Unchecked;
+        if (ChkComp[u]->checkState() != etat) ChkComp[u]->setCheckState(etat);
+    }
+    const QColor fond = l.active() ? palette().color(QPalette::Active, QPalette::Base) : GrisLigne;
+    for (QLineEdit* champ : {TxtFormule[u], TxtNiveau[u], TxtCB[u]}) colorerFond(champ, fond);
+    const bool montrer = feuille.chargee;
+    ecrire(TxtFormule[u], montrer ? QString::number(l.base) : QString());
+    ecrire(TxtNiveau[u], montrer ? QString::number(l.niveau) : QString());
+    ecrire(TxtCB[u], montrer ? QString::number(l.cb) : QString());
+    UpDownNivs[u]->setValue(l.niveau);
+    if (UpDownNivs[u]->isEnabled() != l.active()) UpDownNivs[u]->setEnabled(l.active());
+}
+
+void FrmPrincipaleVorn::afficherChampsExperience() { remplir(LstChpExpérience, feuille.LstChpExpérience); }
+
+void FrmPrincipaleVorn::Afficher() {
+    const FeuilleVorn& f = feuille;
+    ecrire(TxtNomJoueur, qs(f.TxtNomJoueur));
+    ecrire(TxtNomPerso, qs(f.TxtNomPerso));
+    ecrire(TxtSexe, qs(f.TxtSexe));
+    ecrire(TxtRang, qs(f.TxtRang));
+    ecrire(TxtProfession, qs(f.TxtProfession));
+    ecrire(TxtPtGénération, qs(f.TxtPtGénération));
+    ecrire(TxtPtCélébrité, qs(f.TxtPtCélébrité));
+    ecrire(TxtVitesse, qs(f.TxtVitesse));
+    ecrire(TxtEndurance, qs(f.TxtEndurance));
+    ecrire(TxtCourse, qs(f.TxtCourse));
+    ecrire(TxtCharge, qs(f.TxtCharge));
+    ecrire(TxtClasse, qs(f.TxtClasse));
+    for (const Caract x : ToutesCaract) afficherListe(combo(x), f.liste(x));
+    for (const Description d : ToutesDescriptions) afficherListe(combo(d), f.liste(d));
+    for (int i = 0; i < NbLignesCompetences; ++i) afficherLigne(i);
+    remplir(LstCicatrices, f.LstCicatrices);
+    afficherChampsExperience();
+}

@@ -1,0 +1,77 @@
+#include "UpDownNiv.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QToolButton>
+
+UpDownNiv::UpDownNiv(QWidget* parent) : QWidget(parent), haut_(new QToolButton(this)), bas_(new QToolButton(this)) {
+    setFocusPolicy(Qt::StrongFocus);
+    for (auto* b : {haut_, bas_}) {
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setAutoRaise(false);
+        b->setAutoRepeat(true);
+    }
+    haut_->setArrowType(Qt::UpArrow);
+    bas_->setArrowType(Qt::DownArrow);
+    haut_->setObjectName(QStringLiteral("haut"));
+    bas_->setObjectName(QStringLiteral("bas"));
+    haut_->setAccessibleName(QStringLiteral("Augmenter le niveau"));
+    bas_->setAccessibleName(QStringLiteral("Diminuer le niveau"));
+    connect(haut_, &QToolButton::clicked, this, [this] { monter(); });
+    connect(bas_, &QToolButton::clicked, this, [this] { descendre(); });
+}
+
+void UpDownNiv::setRange(int min, int max) {
+    min_ = min;
+    max_ = max;
+    majBoutons();
+}
+
+void UpDownNiv::setValue(int valeur) {
+    valeur_ = valeur;
+    majBoutons();
+}
+
+void UpDownNiv::monter() {
+    if (!isEnabled() || valeur_ >= max_) return;
+    ++valeur_;
+    if (buddy_) buddy_->setText(QString::number(valeur_));
+    majBoutons();
+    if (UpClick) UpClick();
+}
+
+void UpDownNiv::descendre() {
+    if (!isEnabled() || valeur_ <= min_) return;
+    --valeur_;
+    if (buddy_) buddy_->setText(QString::number(valeur_));
+    majBoutons();
+    if (DownClick) DownClick();
+}
+
+void UpDownNiv::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Up) {
+        monter();
+    } else if (e->key() == Qt::Key_Down) {
+        descendre();
+    } else {
+        QWidget::keyPressEvent(e);
+    }
+}
+
+void UpDownNiv::resizeEvent(QResizeEvent*) {
+    const int h = height() / 2;
+    haut_->setGeometry(0, 0, width(), h);
+    bas_->setGeometry(0, h, width(), height() - h);
+}
+
+void UpDownNiv::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::EnabledChange) majBoutons();
+    QWidget::changeEvent(e);
+}
+
+void UpDownNiv::majBoutons() {
+    // The arrows stay pressable at the bounds, as a classic spin control's do;
+    // a press there simply changes nothing.
+    haut_->setEnabled(isEnabled());
+    bas_->setEnabled(isEnabled());
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class QLineEdit;
+class QToolButton;
+
+// A spin control of two arrow buttons beside a buddy text box. It keeps its
+// value within its bounds, writes it into the buddy, and raises UpClick or
+// DownClick after each move. Up and Down keys act as the arrows.
+class UpDownNiv : public QWidget {
+public:
+    explicit UpDownNiv(QWidget* parent = nullptr);
+
+    void setBuddy(QLineEdit* buddy) { buddy_ = buddy; }
+    QLineEdit* buddy() const { return buddy_; }
+    void setRange(int min, int max);
+    int minimum() const { return min_; }
+    int maximum() const { return max_; }
+    int value() const { return valeur_; }
+    // Sets the value as the program does: no event.
+    void setValue(int valeur);
+
+    std::function<void()> UpClick;
+    std::function<void()> DownClick;
+
+    QToolButton* boutonHaut() const { return haut_; }
+    QToolButton* boutonBas() const { return bas_; }
+
+    void monter();
+    void descendre();
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    void majBoutons();
+
+    QToolButton* haut_;
+    QToolButton* bas_;
+    QLineEdit* buddy_ = nullptr;
+    int min_ = 0;
+    int max_ = 100;
+    int valeur_ = 0;
+};
