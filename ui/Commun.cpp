@@ -67,7 +67,7 @@ QString ChampNomFiltre::filtrer(const QString& saisie) {
 void ChampNomFiltre::keyPressEvent(QKeyEvent* e) {
     const QString texte = e->text();
     const bool imprimable = !texte.isEmpty() && texte.at(0).isPrint() &&
-                            !(e->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
+                            !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (!imprimable) {
         QLineEdit::keyPressEvent(e);
         return;

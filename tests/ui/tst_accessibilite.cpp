@@ -1,0 +1,87 @@
+// Every control a user reads or operates carries a French accessible name,
+// on every screen, so that screen readers announce it.
+#include "OutilsTest.h"
+
+#include "FrmAProposVorn.h"
+#include "FrmChpExpérienceVorn.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+namespace {
+bool lisibleOuActionnable(const QWidget* w) {
+    return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLineEdit*>(w) ||
+           qobject_cast<const QComboBox*>(w) || qobject_cast<const QLabel*>(w) ||
+           qobject_cast<const QListWidget*>(w) || qobject_cast<const QGroupBox*>(w) ||
+           qobject_cast<const QMenuBar*>(w) || qobject_cast<const QMenu*>(w) ||
+           w->inherits("UpDownNiv") || w->focusPolicy() != Qt::NoFocus;
+}
+
+// The widgets of a screen that a user meets, without the toolkit's own parts
+// (a drop-down's popup, a scroll area's bars), which Qt names itself.
+QStringList sansNom(QWidget* ecran) {
+    QStringList manquants;
+    QList<QWidget*> widgets = ecran->findChildren<QWidget*>();
+    widgets.prepend(ecran);
+    for (QWidget* w : widgets) {
+        if (w->objectName().startsWith(QStringLiteral("qt_")) || !lisibleOuActionnable(w)) continue;
+        bool interne = false;
+        for (QWidget* p = w->parentWidget(); p && p != ecran; p = p->parentWidget()) {
+            interne = interne || qobject_cast<QComboBox*>(p) || qobject_cast<QAbstractScrollArea*>(p);
+        }
+        if (interne || w->isWindow() != (w == ecran)) continue;
+        // Qt would fall back on an enclosing frame's title, which names the
+        // frame, not the control: only the control's own name or caption counts.
+        QString nom = w->accessibleName();
+        if (const auto* b = qobject_cast<const QAbstractButton*>(w); nom.isEmpty() && b) nom = b->text();
+        if (const auto* l = qobject_cast<const QLabel*>(w); nom.isEmpty() && l) nom = l->text();
+        if (nom.trimmed().isEmpty()) {
+            manquants << QStringLiteral("%1 (%2)").arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()));
+        }
+    }
+    return manquants;
+}
+} // namespace
+
+class TestAccessibilite : public QObject {
+    Q_OBJECT
+private slots:
+    void chaqueEcranNommeSesControles() {
+        ProgrammeTest p;
+        QCOMPARE(sansNom(p.app->accueil()), QStringList());
+        p.allerAuChoix();
+        QCOMPARE(sansNom(p.app->choix()), QStringList());
+        p.app->choix()->TxtNomPerso->setText(QStringLiteral("X"));
+        p.app->choix()->BtnContinuerChoix->click();
+        traiterEvenements();
+        FrmPrincipaleVorn* feuille = p.app->feuille();
+        QCOMPARE(sansNom(feuille), QStringList());
+
+        p.module.Profession = 5;
+        FrmChpExpérienceVorn champs(p.module, *p.app, feuille);
+        QCOMPARE(sansNom(&champs), QStringList());
+        FrmAProposVorn apropos(feuille);
+        QCOMPARE(sansNom(&apropos), QStringList());
+    }
+
+    void lesNomsSontCeuxDesLegendes() {
+        ProgrammeTest p;
+        p.allerALaFeuille();
+        FrmPrincipaleVorn* f = p.app->feuille();
+        QCOMPARE(f->ChkComp[21]->accessibleName(), QStringLiteral("Séduction"));
+        QCOMPARE(f->TxtNiveau[21]->accessibleName(), QStringLiteral("Niveau de Séduction"));
+        QCOMPARE(f->TxtPtGénération->accessibleName(), QStringLiteral("Points de génération"));
+        QCOMPARE(f->CmbFOR->accessibleName(), QStringLiteral("FOR"));
+    }
+};
+
+QTEST_MAIN(TestAccessibilite)
+#include "tst_accessibilite.moc"

@@ -1,0 +1,143 @@
+// A whole character made with the keyboard alone: Tab, arrows, Space, Enter
+// and the access keys, as a player without a mouse would.
+#include "OutilsTest.h"
+
+#include "FrmChpExpérienceVorn.h"
+#include "UpDownNiv.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+// A key as the keyboard sends it: to the widget that has the focus.
+void touche(Qt::Key cle, Qt::KeyboardModifiers modificateurs = Qt::NoModifier) {
+    QWidget* cible = QApplication::activePopupWidget();
+    if (!cible) cible = QApplication::focusWidget();
+    if (!cible) cible = QApplication::activeWindow();
+    QVERIFY(cible);
+    QTest::keyClick(cible, cle, modificateurs);
+}
+
+// Presses Tab until `cible` has the focus; fails if it is not in the tab chain.
+bool tabulerVers(QWidget* cible) {
+    for (int i = 0; i < 200 && QApplication::focusWidget() != cible; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    return QApplication::focusWidget() == cible;
+}
+
+void activer(QWidget* fenetre) {
+    fenetre->activateWindow();
+    QApplication::setActiveWindow(fenetre);
+    QVERIFY(QTest::qWaitForWindowActive(fenetre));
+}
+} // namespace
+
+class TestClavier : public QObject {
+    Q_OBJECT
+private slots:
+    void personnageCompletAuClavier() {
+        ProgrammeTest p;
+        FrmAccueilVorn* accueil = p.app->accueil();
+        activer(accueil);
+        QCOMPARE(QApplication::focusWidget(), accueil->TxtNomAccueil);
+        taper(accueil->TxtNomAccueil, QStringLiteral("zoé"));
+        touche(Qt::Key_Return);
+        traiterEvenements();
+        QCOMPARE(p.module.NomJoueur, std::string("ZOÉ"));
+
+        FrmChoixVorn* choix = p.app->choix();
+        activer(choix);
+        QCOMPARE(QApplication::focusWidget(), choix->TxtNomPerso);
+        taper(choix->TxtNomPerso, QStringLiteral("max"));
+        QVERIFY(tabulerVers(choix->OptRang[2]));
+        touche(Qt::Key_Up); // Recrue -> Agent
+        QVERIFY(tabulerVers(choix->OptSexe[0]));
+        touche(Qt::Key_Down); // Féminin
+        QVERIFY(tabulerVers(choix->OptProfession[0]));
+        touche(Qt::Key_Down);
+        touche(Qt::Key_Down); // Militaire
+        QCOMPARE(p.module.PtGeneration, std::int16_t{6000});
+        QCOMPARE(p.module.Sexe, std::int16_t{1});
+        QCOMPARE(p.module.Profession, std::int16_t{2});
+        // An access key presses its button the way a click does, a moment later.
+        touche(Qt::Key_C, Qt::AltModifier); // "&Continuer"
+        QTRY_VERIFY(p.app->feuille());
+        traiterEvenements();
+
+        FrmPrincipaleVorn* f = p.app->feuille();
+        QVERIFY(f);
+        activer(f);
+        // A pick in every list: the arrow keys move the selection of a closed list.
+        for (QComboBox* c : {f->CmbFOR, f->CmbDEX, f->CmbVOL, f->CmbPER, f->CmbINT, f->CmbApparence,
+                             f->CmbTaille, f->CmbPoids, f->CmbFaiblesse}) {
+            QVERIFY2(tabulerVers(c), qPrintable(c->objectName()));
+            touche(Qt::Key_Down);
+        }
+        // The age opens the fields-of-experience dialog: tick with Space, confirm with Enter.
+        QVERIFY(tabulerVers(f->CmbAge));
+        bool dialogueVu = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* d = dynamic_cast<FrmChpExpérienceVorn*>(QApplication::activeModalWidget());
+            if (!d) return;
+            // Whatever happens below, the dialog must not stay open and block the test.
+            const auto fermer = qScopeGuard([d] { if (d->isVisible()) d->reject(); });
+            activer(d);
+            dialogueVu = tabulerVers(d->ChkExpProf[0]);
+            touche(Qt::Key_Space);
+            touche(Qt::Key_Return);
+        });
+        touche(Qt::Key_Down);
+        QVERIFY(dialogueVu);
+        activer(f);
+
+        // A skill taken with Space, then raised twice with the Up key.
+        QVERIFY(tabulerVers(f->ChkComp[3]));
+        touche(Qt::Key_Space);
+        QVERIFY(tabulerVers(f->UpDownNivs[3]));
+        touche(Qt::Key_Up);
+        touche(Qt::Key_Up);
+
+        // "&À Propos" through the menu's access keys, closed by Escape.
+        bool aproposVu = false;
+        QTimer::singleShot(0, this, [&] {
+            QWidget* boite = QApplication::activeModalWidget();
+            if (!boite) return;
+            aproposVu = boite->objectName() == QStringLiteral("FrmAProposVorn");
+            QTest::keyClick(boite, Qt::Key_Escape);
+            if (boite->isVisible()) boite->close();
+        });
+        QTest::keyClick(f, Qt::Key_Question, Qt::AltModifier);
+        QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(menu->objectName(), QStringLiteral("MnuPtInt"));
+        QTest::keyClick(menu, Qt::Key_Return);
+        QVERIFY(aproposVu);
+
+        // The sheet after: each pick went one entry down from its start.
+        QCOMPARE(f->CmbFOR->currentText(), QStringLiteral("6"));
+        QCOMPARE(f->CmbINT->currentText(), QStringLiteral("6"));
+        QCOMPARE(f->CmbApparence->currentText(), QStringLiteral("Stricte"));
+        QCOMPARE(f->CmbFaiblesse->currentIndex(), 1);
+        QCOMPARE(f->CmbTaille->currentText(), QStringLiteral("1,45 - 1,50"));
+        QCOMPARE(f->CmbAge->currentText(), QStringLiteral("28"));
+        QCOMPARE(f->LstChpExpérience->item(0)->text(), QStringLiteral("Génie mécanique"));
+        QVERIFY(f->ChkComp[3]->isChecked());
+        QCOMPARE(f->TxtNiveau[3]->text(), QStringLiteral("3"));
+        // 6000 + 20 (age) + 50 (weakness) - 5×100 - 120 - 30 - 30 - 100 (skill) - 40 (levels)
+        QCOMPARE(f->TxtPtGénération->text(), QStringLiteral("5250"));
+        QCOMPARE(p.messages.vus.size(), std::size_t{0});
+    }
+};
+
+QTEST_MAIN(TestClavier)
+#include "tst_clavier.moc"
