@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,6 +21,40 @@ std::int16_t MessagerieScriptee::Afficher(QWidget*, const QString& texte, const 
     const std::int16_t r = reponses.front();
     reponses.pop_front();
     return r;
+}
+
+QStringList MessagerieScriptee::journal() const {
+    QStringList j;
+    for (const Message& m : vus) j << boite(m.titre, m.texte, m.code);
+    return j;
+}
+
+QString boite(const QString& titre, const QString& texte, int code) {
+    return QStringLiteral("%1 | %2 | %3").arg(titre, texte).arg(code);
+}
+
+SurveillanceModale::SurveillanceModale(std::function<void(QWidget*)> action) : action_(std::move(action)) {
+    minuterie_.setInterval(5);
+    QObject::connect(&minuterie_, &QTimer::timeout, &minuterie_, [this] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w) return;
+        if (w != courante_) {
+            courante_ = w;
+            attente_ = 0;
+            ++ouvertes;
+            if (action_) action_(w);
+            return;
+        }
+        if (++attente_ < 400) return;
+        ++forcees;
+        attente_ = 0;
+        if (auto* d = qobject_cast<QDialog*>(w)) {
+            d->reject();
+        } else {
+            w->close();
+        }
+    });
+    minuterie_.start();
 }
 
 std::int16_t DesScriptes::Lancer(std::int16_t faces) {

@@ -4,8 +4,10 @@
 #include "Choix.h"
 #include "ModuleVorn.h"
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
 #include <deque>
@@ -31,7 +33,13 @@ public:
 
     std::deque<std::int16_t> reponses;  // for code 292; OK boxes need none
     std::vector<Message> vus;
+
+    // Every box shown, in order, as boite() writes it.
+    QStringList journal() const;
 };
+
+// A box as the journal shows it: "title | text | code".
+QString boite(const QString& titre, const QString& texte, int code = Messagerie::Exclamation);
 
 // Dice that give scripted rolls, then the largest face.
 class DesScriptes final : public Des {
@@ -55,6 +63,24 @@ struct ProgrammeTest {
     void allerALaFeuille(const QString& perso = QStringLiteral("AGENT"), int rang = 2, int sexe = 0);
     // The top-level screens now visible, by object name.
     QStringList visibles() const;
+};
+
+// A modal window (dialog, real message box) blocks the test inside its
+// exec(): while this object lives, `action` runs once on each modal window
+// that opens. A window still open two seconds later is closed here, so that
+// a fault fails the test instead of hanging it.
+class SurveillanceModale {
+public:
+    explicit SurveillanceModale(std::function<void(QWidget*)> action);
+
+    int ouvertes = 0;  // modal windows seen
+    int forcees = 0;   // of which left open by the action and closed here
+
+private:
+    std::function<void(QWidget*)> action_;
+    QTimer minuterie_;
+    QPointer<QWidget> courante_;
+    int attente_ = 0;
 };
 
 // Types text one key event a character, as the keyboard would.
