@@ -12,6 +12,8 @@
 #include <QPalette>
 #include <QScreen>
 
+#include <limits>
+
 void placer(QWidget* w, int gauche, int haut, int largeur, int hauteur) {
     w->setGeometry(tw(gauche), tw(haut), tw(largeur), tw(hauteur));
 }
@@ -48,7 +50,10 @@ std::int16_t MessagerieQt::Afficher(QWidget* parent, const QString& texte, const
     return Ok;
 }
 
-ChampNomFiltre::ChampNomFiltre(ModuleVorn& module, QWidget* parent) : QLineEdit(parent), m_(module) {}
+ChampNomFiltre::ChampNomFiltre(ModuleVorn& module, QWidget* parent) : QLineEdit(parent), m_(module) {
+    // A name has no length limit (Qt's default would cut it at 32,767 characters).
+    setMaxLength(std::numeric_limits<int>::max());
+}
 
 QString ChampNomFiltre::filtrer(const QString& saisie) {
     const std::string texte = ss(saisie);
@@ -66,7 +71,8 @@ QString ChampNomFiltre::filtrer(const QString& saisie) {
 
 void ChampNomFiltre::keyPressEvent(QKeyEvent* e) {
     const QString texte = e->text();
-    const bool imprimable = !texte.isEmpty() && texte.at(0).isPrint() &&
+    // The first code point, not the first UTF-16 unit: an emoji arrives as a surrogate pair.
+    const bool imprimable = !texte.isEmpty() && QChar::isPrint(texte.toUcs4().constFirst()) &&
                             !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (!imprimable) {
         QLineEdit::keyPressEvent(e);
@@ -95,6 +101,7 @@ QLineEdit* champAffichage(QWidget* parent, const QString& nom, const QString& no
     champ->setFocusPolicy(Qt::NoFocus);
     champ->setContextMenuPolicy(Qt::NoContextMenu);
     champ->setTextMargins(0, 0, 0, 0);
+    champ->setMaxLength(std::numeric_limits<int>::max());
     QFont f = champ->font();
     f.setBold(gras);
     champ->setFont(f);

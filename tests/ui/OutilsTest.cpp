@@ -94,8 +94,11 @@ QStringList ProgrammeTest::visibles() const {
 }
 
 void taper(QWidget* w, const QString& texte) {
-    for (const QChar c : texte) {
-        QTest::sendKeyEvent(QTest::KeyAction::Click, w, Qt::Key_unknown, c, Qt::NoModifier);
+    // One key event a character, a character being a code point as a keyboard sends it.
+    for (const char32_t c : texte.toUcs4()) {
+        const QString touche = QString::fromUcs4(&c, 1);
+        QTest::sendKeyEvent(QTest::Press, w, Qt::Key_unknown, touche, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, w, Qt::Key_unknown, touche, Qt::NoModifier);
     }
 }
 
