@@ -48,6 +48,10 @@ std::optional<char32_t> decoder(std::string_view c) {
         if ((b & 0xC0) != 0x80) return std::nullopt;
         cp = (cp << 6) | (b & 0x3F);
     }
+    // Overlong forms, surrogates and values past Unicode are no characters:
+    // such bytes stay as they are.
+    static constexpr char32_t minimum[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < minimum[n] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) return std::nullopt;
     return cp;
 }
 
