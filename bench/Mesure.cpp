@@ -3,7 +3,10 @@
 //   vorn_mesure demarrage      start to the welcome screen's first frame
 //   vorn_mesure feuille        "&Continuer" of the choice screen to the sheet's first frame
 //   vorn_mesure actions [N]    N single user actions of each kind on the sheet
-//   vorn_mesure inventaire     the choice screen's and the sheet's widgets by class
+//   vorn_mesure seule GENRE N  N actions of one kind only (age, niveau...), untimed, for an
+//                              instruction counter
+//   vorn_mesure changements    what each action rewrites on the sheet
+//   vorn_mesure inventaire     the choice screen's, the sheet's and the dialog's widgets by class
 //   vorn_mesure version        the Qt run-time version
 
 #include "Mesures.h"
@@ -27,15 +30,17 @@
 #include <QToolButton>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 using mesure::GuetPeinture;
 using mesure::maintenantNs;
+using mesure::Chauffe;
+using mesure::serie;
 
 namespace {
 
@@ -113,67 +118,34 @@ int feuille(int argc, char** argv) {
     return 0;
 }
 
-int inventaire(int argc, char** argv) {
-    QApplication app(argc, argv);
-    PreparerApplication(app);
-    Session s;
-    mesure::inventaire("choix", s.vorn.choix());
-    s.continuer();
-    mesure::inventaire("feuille", s.vorn.feuille());
-    return 0;
-}
-
-constexpr int Chauffe = 20; // unrecorded warm-up runs of each action
-
-// Times `action(k)` for k = 0, 1, 2 ... each followed by the pending events
-// (paints included), and prints the median and 99th percentile.
-void serie(const char* nom, int n, const std::function<void(int)>& action) {
-    for (int k = 0; k < Chauffe; ++k) {
-        action(k);
-        QApplication::processEvents();
-    }
-    std::vector<long long> ns;
-    ns.reserve(static_cast<std::size_t>(n));
-    for (int k = 0; k < n; ++k) {
-        const long long t0 = maintenantNs();
-        action(Chauffe + k);
-        QApplication::processEvents();
-        ns.push_back(maintenantNs() - t0);
-    }
-    std::sort(ns.begin(), ns.end());
-    const std::size_t u = ns.size();
-    const double mediane = u % 2 ? mesure::ms(ns[u / 2]) : (mesure::ms(ns[u / 2 - 1]) + mesure::ms(ns[u / 2])) / 2;
-    // Nearest-rank percentile.
-    const auto rang99 = static_cast<std::size_t>(std::ceil(0.99 * static_cast<double>(u))) - 1;
-    std::printf("action=%s n=%zu mediane_ms=%.4f p99_ms=%.4f\n", nom, u, mediane, mesure::ms(ns[rang99]));
-}
-
-int actions(int argc, char** argv, int n) {
-    QApplication app(argc, argv);
-    PreparerApplication(app);
-    Session s;
-    s.continuer();
-    FrmPrincipaleVorn* f = s.vorn.feuille();
+// The sheet's four user actions, each in two alternating directions by the parity of k.
+struct Actions {
+    explicit Actions(Session& session) : s(session), f(session.vorn.feuille()) {}
+    Session& s;
+    FrmPrincipaleVorn* f;
+    int repondus = 0;
+    // Runs once the dialog's first frame is complete, before its "&Ok".
+    std::function<void(QWidget*)> avantOk;
 
     // As a user's pick: the selection moves, then the list reports it. FOR 12 and 5 alternate.
-    serie("caracteristique", n, [f](int k) {
+    void caracteristique(int k) {
         const int index = k % 2 ? 0 : 7;
         f->CmbFOR->setCurrentIndex(index);
         emit f->CmbFOR->activated(index);
-    });
+    }
     // Row 0 is not a free skill: taken, then released.
-    serie("competence", n, [f](int) { f->ChkComp[0]->click(); });
+    void competence(int) { f->ChkComp[0]->click(); }
     // A free skill's level, 1 -> 2 -> 1.
-    serie("niveau", n, [f](int k) {
+    void niveau(int k) {
         UpDownNiv* spin = f->UpDownNivs[LigneConduite];
         (k % 2 ? spin->boutonBas() : spin->boutonHaut())->click();
-    });
+    }
     // Every accepted age opens the fields-of-experience dialog; it is answered
     // "&Ok" once its first frame is complete, as a user could at the earliest.
-    int repondus = 0;
-    serie("age", n, [f, &s, &repondus](int k) {
-        s.guet.viser(QString::fromUtf8("FrmChpExpérienceVorn"), [&repondus] {
+    void age(int k) {
+        s.guet.viser(QString::fromUtf8("FrmChpExpérienceVorn"), [this] {
             if (auto* d = dynamic_cast<FrmChpExpérienceVorn*>(QApplication::activeModalWidget())) {
+                if (avantOk) avantOk(d);
                 d->BtnOkExpérience->click();
                 ++repondus;
             }
@@ -181,17 +153,92 @@ int actions(int argc, char** argv, int n) {
         const int index = k % 2;
         f->CmbAge->setCurrentIndex(index);
         emit f->CmbAge->activated(index);
-    });
+    }
+    // The actions by the names the figures carry, in the order they are measured.
+    std::vector<std::pair<std::string, std::function<void(int)>>> genres() {
+        return {{"caracteristique", [this](int k) { caracteristique(k); }},
+                {"competence", [this](int k) { competence(k); }},
+                {"niveau", [this](int k) { niveau(k); }},
+                {"age", [this](int k) { age(k); }}};
+    }
+    // Whether every age pick and no refusal went as intended.
+    bool verifier(int ages) const {
+        if (repondus != ages) {
+            std::fprintf(stderr, "%d of %d age picks answered their dialog\n", repondus, ages);
+            return false;
+        }
+        if (s.messages.vus != 0) {
+            std::fprintf(stderr, "%d message(s) shown: some actions were refused\n", s.messages.vus);
+            return false;
+        }
+        return true;
+    }
+};
 
-    if (repondus != Chauffe + n) {
-        std::fprintf(stderr, "%d of %d age picks answered their dialog\n", repondus, Chauffe + n);
-        return 1;
+// The choice screen's, the sheet's and the fields-of-experience dialog's widgets.
+int inventaire(int argc, char** argv) {
+    QApplication app(argc, argv);
+    PreparerApplication(app);
+    Session s;
+    mesure::inventaire("choix", s.vorn.choix());
+    s.continuer();
+    mesure::inventaire("feuille", s.vorn.feuille());
+    Actions a(s);
+    a.avantOk = [](QWidget* d) {
+        mesure::inventaire("dialogue", d);
+        mesure::inventaireVisible("dialogue", d);
+        std::printf("dialogue: taille %dx%d\n", d->width(), d->height());
+    };
+    a.age(0);
+    QApplication::processEvents();
+    return a.verifier(1) ? 0 : 1;
+}
+
+int actions(int argc, char** argv, int n) {
+    QApplication app(argc, argv);
+    PreparerApplication(app);
+    Session s;
+    s.continuer();
+    Actions a(s);
+    for (const auto& [nom, action] : a.genres()) serie(nom.c_str(), n, action);
+    return a.verifier(Chauffe + n) ? 0 : 1;
+}
+
+// N actions of one kind only, untimed: what an instruction counter sees besides start-up.
+int seule(int argc, char** argv, const std::string& genre, int n) {
+    QApplication app(argc, argv);
+    PreparerApplication(app);
+    Session s;
+    s.continuer();
+    Actions a(s);
+    for (const auto& [nom, action] : a.genres()) {
+        if (nom != genre) continue;
+        for (int k = 0; k < n; ++k) {
+            action(k);
+            QApplication::processEvents();
+        }
+        return a.verifier(genre == "age" ? n : 0) ? 0 : 1;
     }
-    if (s.messages.vus != 0) {
-        std::fprintf(stderr, "%d message(s) shown: some actions were refused\n", s.messages.vus);
-        return 1;
+    std::fprintf(stderr, "no action named %s\n", genre.c_str());
+    return 2;
+}
+
+// What each action rewrites on the sheet, both ways.
+int changementsActions(int argc, char** argv) {
+    QApplication app(argc, argv);
+    PreparerApplication(app);
+    Session s;
+    s.continuer();
+    Actions a(s);
+    for (const auto& [nom, action] : a.genres()) {
+        for (int k = 0; k < 2; ++k) {
+            const auto avant = mesure::etat(a.f);
+            action(k);
+            QApplication::processEvents();
+            mesure::changements((nom + (k ? " retour" : " aller")).c_str(), avant, mesure::etat(a.f));
+        }
     }
-    return 0;
+    return a.verifier(2) ? 0 : 1;
 }
 
 } // namespace
@@ -202,10 +249,13 @@ int main(int argc, char** argv) {
     if (mode == "feuille") return feuille(argc, argv);
     if (mode == "inventaire") return inventaire(argc, argv);
     if (mode == "actions") return actions(argc, argv, argc > 2 ? std::max(1, std::atoi(argv[2])) : 2000);
+    if (mode == "seule" && argc > 3) return seule(argc, argv, argv[2], std::max(1, std::atoi(argv[3])));
+    if (mode == "changements") return changementsActions(argc, argv);
     if (mode == "version") {
         std::printf("%s\n", qVersion());
         return 0;
     }
-    std::fprintf(stderr, "usage: %s demarrage|feuille|actions [N]|inventaire|version\n", argv[0]);
+    std::fprintf(stderr, "usage: %s demarrage|feuille|actions [N]|seule GENRE N|changements|inventaire|version\n",
+                 argv[0]);
     return 2;
 }

@@ -4,7 +4,11 @@
 //
 //   vorn_plancher demarrage    start to the welcome window's first frame
 //   vorn_plancher feuille      the choice's "&Continuer" to the sheet window's first frame
-//   vorn_plancher inventaire   the choice and sheet windows' widgets by class
+//   vorn_plancher actions [N]  N single user actions of each kind on the sheet window
+//   vorn_plancher seule GENRE N  N actions of one kind only (age, niveau...), untimed, for an
+//                                instruction counter
+//   vorn_plancher changements  what each action rewrites on the sheet window
+//   vorn_plancher inventaire   the choice and sheet windows' and the dialog's widgets by class
 
 #include "Mesures.h"
 
@@ -12,9 +16,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QFontDatabase>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
@@ -31,12 +38,19 @@
 #include <QTranslator>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 using mesure::GuetPeinture;
 using mesure::maintenantNs;
+using mesure::Chauffe;
+using mesure::serie;
 
 namespace {
 
@@ -218,7 +232,99 @@ QWidget* choix(const std::function<void()>& continuer) {
     return w;
 }
 
-QWidget* feuille() {
+// The sheet window's widgets that its actions rewrite.
+struct Poignees {
+    struct Ligne {
+        QCheckBox* coche = nullptr;
+        std::array<QLineEdit*, 3> champs{}; // base, level, bonus
+        QWidget* spin = nullptr;
+        std::array<QToolButton*, 2> fleches{}; // up, down
+    };
+    std::array<QLineEdit*, 7> entete{};
+    QComboBox* premiere = nullptr; // the first characteristic's list
+    std::array<QLineEdit*, 5> derivees{};
+    std::array<Ligne, 24> lignes{};
+    QComboBox* age = nullptr;
+    int ecritures = 0; // what makes each rewritten text new
+};
+
+// Rewrites a display field as ours does: new text, shown from its start.
+void ecrire(QLineEdit* champ, const QString& texte) {
+    champ->setText(texte);
+    champ->setCursorPosition(0);
+}
+
+const QColor GrisLigne(192, 192, 192); // an inactive row's fields
+
+void colorer(QLineEdit* champ, const QColor& fond) {
+    QPalette p = champ->palette();
+    for (const auto groupe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        p.setColor(groupe, QPalette::Base, fond);
+    champ->setPalette(p);
+}
+
+// A dialog of the fields-of-experience dialog's make-up, made, shown modal and
+// destroyed at each call: a counter row, seven boxes in threes of which four
+// are shown, twelve in columns of four, an "&Ok" button.
+void dialogue(QWidget* parent) {
+    QDialog d(parent);
+    d.setObjectName(QStringLiteral("Dialogue"));
+    d.setWindowTitle(QStringLiteral("Dialogue"));
+    d.setModal(true);
+    auto* disposition = new QVBoxLayout(&d);
+    disposition->addWidget(new QLabel(QStringLiteral("Vous pouvez cocher 4 cases ci-dessous."), &d));
+
+    auto* ligne = new QHBoxLayout;
+    auto* reste = affichage(&d, QStringLiteral("4"), 0, 0, 0, 0);
+    reste->setFixedWidth(tw(495));
+    reste->setAlignment(Qt::AlignCenter);
+    ligne->addWidget(new QLabel(QStringLiteral("Il vous reste"), &d));
+    ligne->addWidget(reste);
+    ligne->addWidget(new QLabel(QStringLiteral("cases à cocher ci-dessous."), &d));
+    ligne->addStretch();
+    disposition->addLayout(ligne);
+
+    const auto compter = [reste](bool) { reste->setText(QString::number(reste->text().toInt() - 1)); };
+    auto* prof = new QGroupBox(QStringLiteral("Champs d'Expérience Professionnels:"), &d);
+    auto* grilleProf = new QGridLayout(prof);
+    for (int i = 0; i < 7; ++i) {
+        // A field the profession lacks has no caption and is hidden, keeping its place.
+        auto* c = new QCheckBox(i < 4 ? QStringLiteral("Case numéro %1").arg(i) : QString(), prof);
+        grilleProf->addWidget(c, i / 3, i % 3);
+        QSizePolicy politique = c->sizePolicy();
+        politique.setRetainSizeWhenHidden(true);
+        c->setSizePolicy(politique);
+        c->setVisible(i < 4);
+        QObject::connect(c, &QCheckBox::clicked, &d, compter);
+    }
+    disposition->addWidget(prof);
+
+    auto* gen = new QGroupBox(QStringLiteral("Champs d'Expérience Généraux:"), &d);
+    auto* grilleGen = new QGridLayout(gen);
+    for (int i = 0; i < 12; ++i) {
+        auto* c = new QCheckBox(QStringLiteral("Case numéro %1").arg(i), gen);
+        grilleGen->addWidget(c, i % 4, i / 4);
+        QObject::connect(c, &QCheckBox::clicked, &d, compter);
+    }
+    disposition->addWidget(gen);
+
+    auto* ok = new QPushButton(QStringLiteral("&Ok"), &d);
+    ok->setObjectName(QStringLiteral("Ok"));
+    ok->setMinimumWidth(tw(1335));
+    disposition->addWidget(ok, 0, Qt::AlignHCenter);
+    QObject::connect(ok, &QPushButton::clicked, &d, &QDialog::accept);
+
+    d.setWindowIcon(image());
+    d.adjustSize();
+    d.setFixedSize(d.size());
+    centrer(&d);
+    d.exec();
+}
+
+// The sheet window; its actions rewrite only the texts, colours and states that
+// ours changes for the same action (compare `changements` of both programs), with
+// no rules behind them.
+QWidget* feuille(Poignees& p) {
     auto* w = new QWidget(nullptr, Drapeaux);
     w->setObjectName(QStringLiteral("Feuille"));
     w->setWindowTitle(QStringLiteral("Feuille"));
@@ -254,12 +360,13 @@ QWidget* feuille() {
     n = 0;
     for (const Cadre& c : champs) {
         ++n;
-        affichage(z, QStringLiteral("Champ %1").arg(n), c.l, c.t, c.w, c.h, n <= 2); // two bold names
+        p.entete[static_cast<std::size_t>(n - 1)] =
+            affichage(z, QStringLiteral("Champ %1").arg(n), c.l, c.t, c.w, c.h, n <= 2); // two bold names
     }
     liste(z, 7, 6000, 240, 1455, 315);
     liste(z, 10, 7680, 240, 1215, 315);
     liste(z, 10, 9360, 240, 1095, 315);
-    liste(z, 6, 11040, 240, 615, 315);
+    p.age = liste(z, 6, 11040, 240, 615, 315);
     liste(z, 13, 6900, 1680, 3120, 315)->setFont(police(6.25));
     listeAffichage(z, {QStringLiteral("(aucun)")}, 5040, 1680, 1815, 1230);
     listeAffichage(z, {QStringLiteral("Ligne 1"), QStringLiteral("Ligne 2"), QStringLiteral("Ligne 3")}, 10080, 1680,
@@ -270,18 +377,20 @@ QWidget* feuille() {
     placer(caract, 120, 600, 4695, 2415);
     for (int i = 0; i < 5; ++i) {
         etiquette(caract, QStringLiteral("C%1").arg(i), 240 + 900 * i, 300, 735, 240);
-        liste(caract, 11, 180 + 900 * i, 540, 780, 315, 5);
+        QComboBox* c = liste(caract, 11, 180 + 900 * i, 540, 780, 315, 5);
+        if (i == 0) p.premiere = c;
     }
     struct Derivee { int l, etiquette, champ; };
+    n = 0;
     for (const Derivee& d : {Derivee{180, 840, 495}, {1080, 1020, 495}, {2160, 1140, 495}, {3360, 900, 915}}) {
         etiquette(caract, QStringLiteral("Dérivée"), d.l, 1020, d.etiquette, 240);
-        affichage(caract, QStringLiteral("10"), d.l, 1260, d.champ, 285);
+        p.derivees[static_cast<std::size_t>(n++)] = affichage(caract, QStringLiteral("10"), d.l, 1260, d.champ, 285);
     }
     etiquette(caract, QStringLiteral("h"), 1620, 1275, 255, 255);
     etiquette(caract, QStringLiteral("mn"), 2700, 1275, 315, 255);
     etiquette(caract, QStringLiteral("kg"), 4320, 1275, 300, 255);
     etiquette(caract, QStringLiteral("Une étiquette de la longueur d'une ligne"), 180, 1875, 2640, 255);
-    affichage(caract, QStringLiteral("1D6"), 2880, 1860, 495, 285);
+    p.derivees[4] = affichage(caract, QStringLiteral("1D6"), 2880, 1860, 495, 285);
 
     // Skills: 24 rows of a check box, a label, three fields and a two-button spin.
     auto* comp = new QGroupBox(QStringLiteral("Groupe 2:"), z);
@@ -294,14 +403,15 @@ QWidget* feuille() {
     gris.setColor(QPalette::Window, QColor(224, 224, 224));
     trait->setPalette(gris);
     trait->setGeometry(tw(5820), tw(120), 1, tw(4800) - tw(120));
-    const QColor grisLigne(192, 192, 192);
     struct Champ { int l, largeur; QString texte; };
     for (int i = 0; i < 24; ++i) {
+        Poignees::Ligne& ligne = p.lignes[static_cast<std::size_t>(i)];
         const int d = i >= 12 ? 5880 : 0; // the right-hand column
         const int haut = 480 + 360 * (i % 12);
         // Two rows are ticked in advance, greyed, with a bold caption beside them.
         const bool libre = i == 2 || i == 5;
         auto* chk = new QCheckBox(libre ? QString() : QStringLiteral("Ligne numéro %1").arg(i), comp);
+        ligne.coche = chk;
         placer(chk, 240 + d, haut, libre ? 255 : 2460, 255);
         if (libre) {
             chk->setTristate(true);
@@ -309,16 +419,16 @@ QWidget* feuille() {
             chk->setEnabled(false);
         }
         etiquette(comp, QStringLiteral("(AAA+BBB)/2"), i >= 12 ? 8400 : 2760, haut + 15, 1095, 255);
+        std::size_t k = 0;
         for (const Champ& c : {Champ{3960, 375, QStringLiteral("7")}, Champ{4440, 360, QString::number(libre)},
                                Champ{5160, 375, QStringLiteral("7")}}) {
             QLineEdit* e = affichage(comp, c.texte, c.l + d, haut, c.largeur, 285);
+            ligne.champs[k++] = e;
             if (libre) continue;
-            QPalette p = e->palette();
-            for (const auto groupe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-                p.setColor(groupe, QPalette::Base, grisLigne);
-            e->setPalette(p);
+            colorer(e, GrisLigne);
         }
         auto* spin = new QWidget(comp);
+        ligne.spin = spin;
         placer(spin, 4800 + d, haut, 195, 285);
         spin->setEnabled(libre);
         const int moitie = spin->height() / 2;
@@ -328,8 +438,53 @@ QWidget* feuille() {
             b->setAutoRepeat(true);
             b->setArrowType(monter ? Qt::UpArrow : Qt::DownArrow);
             b->setGeometry(0, monter ? 0 : moitie, spin->width(), monter ? moitie : spin->height() - moitie);
+            // Each arrow carries its own enabled state, as a spin control's do.
+            b->setEnabled(libre);
+            ligne.fleches[monter ? 0 : 1] = b;
         }
     }
+
+    // The header's points field, which every action rewrites.
+    QLineEdit* points = p.entete[4];
+    // Three digits at least: never one of the initial texts, so every write is a change.
+    const auto nouveau = [&p] { return QStringLiteral("%1").arg(++p.ecritures, 3, 10, QLatin1Char('0')); };
+    // The first characteristic: the points, two derived fields and the base and
+    // bonus of the four rows it feeds in ours, so that the same places are repainted.
+    QObject::connect(p.premiere, &QComboBox::activated, w, [&p, points, nouveau](int) {
+        ecrire(points, nouveau());
+        ecrire(p.derivees[3], nouveau());
+        ecrire(p.derivees[4], nouveau());
+        for (const std::size_t i : {0, 1, 4, 19}) {
+            ecrire(p.lignes[i].champs[0], nouveau());
+            ecrire(p.lignes[i].champs[2], nouveau());
+        }
+    });
+    for (Poignees::Ligne& ligne : p.lignes) {
+        // A row taken or released: its colours, level and bonus, its arrows.
+        QObject::connect(ligne.coche, &QCheckBox::clicked, w, [&ligne, points, nouveau, w](bool coche) {
+            ecrire(points, nouveau());
+            const QColor fond = coche ? w->palette().color(QPalette::Active, QPalette::Base) : GrisLigne;
+            for (QLineEdit* champ : ligne.champs) colorer(champ, fond);
+            ecrire(ligne.champs[1], nouveau());
+            ecrire(ligne.champs[2], nouveau());
+            ligne.spin->setEnabled(coche);
+            for (QToolButton* b : ligne.fleches) b->setEnabled(coche);
+        });
+        // A level up or down: the points, the level and the bonus.
+        for (QToolButton* b : ligne.fleches) {
+            QObject::connect(b, &QToolButton::clicked, w, [&ligne, points, nouveau] {
+                ecrire(ligne.champs[1], nouveau());
+                ecrire(points, nouveau());
+                ecrire(ligne.champs[2], nouveau());
+            });
+        }
+    }
+    // An age: the points and the fame, then the dialog, made anew each time.
+    QObject::connect(p.age, &QComboBox::activated, w, [&p, points, nouveau, w](int) {
+        ecrire(points, nouveau());
+        ecrire(p.entete[5], nouveau());
+        dialogue(w);
+    });
     for (const int ligne : {2, 5}) {
         QLabel* e = etiquette(comp, QStringLiteral("Ligne libre"), 505, 480 + 360 * ligne, 1575, 255);
         QFont gras = e->font();
@@ -344,6 +499,7 @@ QWidget* feuille() {
 // Welcome, fenChoix and fenFeuille windows handed over as our screens are.
 struct Plancher {
     GuetPeinture guet;
+    Poignees poignees;
     QWidget* fenFeuille = nullptr;
     QPointer<QWidget> fenChoix;
     QWidget* fenAccueil = accueil([this] {
@@ -351,7 +507,7 @@ struct Plancher {
         fenChoix = choix([this] {
             fenChoix->close();
             fenChoix->deleteLater();
-            fenFeuille = feuille();
+            fenFeuille = feuille(poignees);
             fenFeuille->show();
         });
         fenChoix->show();
@@ -385,6 +541,52 @@ struct Plancher {
     }
 };
 
+// The sheet window's four user actions as bench/Mesure.cpp performs ours, each
+// in two alternating directions by the parity of k.
+struct Actions {
+    explicit Actions(Plancher& plancher) : p(plancher), f(plancher.poignees) {}
+    Plancher& p;
+    Poignees& f;
+    int repondus = 0;
+    // Runs once the dialog's first frame is complete, before its "&Ok".
+    std::function<void(QWidget*)> avantOk;
+
+    void caracteristique(int k) {
+        const int index = k % 2 ? 0 : 7;
+        f.premiere->setCurrentIndex(index);
+        emit f.premiere->activated(index);
+    }
+    void competence(int) { f.lignes[0].coche->click(); }
+    // The second free row's level, up then down.
+    void niveau(int k) { f.lignes[5].fleches[k % 2 ? 1 : 0]->click(); }
+    // Answered "&Ok" once the dialog's first frame is complete.
+    void age(int k) {
+        p.guet.viser(QStringLiteral("Dialogue"), [this] {
+            QWidget* d = QApplication::activeModalWidget();
+            if (d && d->objectName() == QLatin1String("Dialogue")) {
+                if (avantOk) avantOk(d);
+                d->findChild<QPushButton*>(QStringLiteral("Ok"))->click();
+                ++repondus;
+            }
+        });
+        const int index = 1 - k % 2;
+        f.age->setCurrentIndex(index);
+        emit f.age->activated(index);
+    }
+    // The actions by the names the figures carry, in the order they are measured.
+    std::vector<std::pair<std::string, std::function<void(int)>>> genres() {
+        return {{"caracteristique", [this](int k) { caracteristique(k); }},
+                {"competence", [this](int k) { competence(k); }},
+                {"niveau", [this](int k) { niveau(k); }},
+                {"age", [this](int k) { age(k); }}};
+    }
+    bool verifier(int ages) const {
+        if (repondus == ages) return true;
+        std::fprintf(stderr, "%d of %d age picks answered their dialog\n", repondus, ages);
+        return false;
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -407,18 +609,66 @@ int main(int argc, char** argv) {
         delete w;
         return code;
     }
-    if (mode == "feuille" || mode == "inventaire") {
+    if (mode == "feuille") {
         Plancher p;
-        if (mode == "inventaire") {
-            mesure::inventaire("choix", p.fenChoix);
-            p.continuer();
-            mesure::inventaire("feuille", p.fenFeuille);
-            return 0;
-        }
         const mesure::Duree d = p.continuer();
         std::printf("feuille_ms=%.3f\nfeuille_cpu_ms=%.3f\n", mesure::ms(d.murNs), mesure::ms(d.cpuNs));
         return 0;
     }
-    std::fprintf(stderr, "usage: %s demarrage|feuille|inventaire\n", argv[0]);
+    if (mode == "inventaire") {
+        Plancher p;
+        mesure::inventaire("choix", p.fenChoix);
+        p.continuer();
+        mesure::inventaire("feuille", p.fenFeuille);
+        Actions a(p);
+        a.avantOk = [](QWidget* d) {
+            mesure::inventaire("dialogue", d);
+            mesure::inventaireVisible("dialogue", d);
+            std::printf("dialogue: taille %dx%d\n", d->width(), d->height());
+        };
+        a.age(0);
+        QApplication::processEvents();
+        return a.verifier(1) ? 0 : 1;
+    }
+    if (mode == "actions") {
+        const int n = argc > 2 ? std::max(1, std::atoi(argv[2])) : 2000;
+        Plancher p;
+        p.continuer();
+        Actions a(p);
+        for (const auto& [nom, action] : a.genres()) serie(nom.c_str(), n, action);
+        return a.verifier(Chauffe + n) ? 0 : 1;
+    }
+    if (mode == "seule" && argc > 3) {
+        const std::string genre = argv[2];
+        const int n = std::max(1, std::atoi(argv[3]));
+        Plancher p;
+        p.continuer();
+        Actions a(p);
+        for (const auto& [nom, action] : a.genres()) {
+            if (nom != genre) continue;
+            for (int k = 0; k < n; ++k) {
+                action(k);
+                QApplication::processEvents();
+            }
+            return a.verifier(genre == "age" ? n : 0) ? 0 : 1;
+        }
+        std::fprintf(stderr, "no action named %s\n", genre.c_str());
+        return 2;
+    }
+    if (mode == "changements") {
+        Plancher p;
+        p.continuer();
+        Actions a(p);
+        for (const auto& [nom, action] : a.genres()) {
+            for (int k = 0; k < 2; ++k) {
+                const auto avant = mesure::etat(p.fenFeuille);
+                action(k);
+                QApplication::processEvents();
+                mesure::changements((nom + (k ? " retour" : " aller")).c_str(), avant, mesure::etat(p.fenFeuille));
+            }
+        }
+        return a.verifier(2) ? 0 : 1;
+    }
+    std::fprintf(stderr, "usage: %s demarrage|feuille|actions [N]|seule GENRE N|changements|inventaire\n", argv[0]);
     return 2;
 }

@@ -1,132 +1,64 @@
 #include "OutilsCore.h"
 
-#include "Choix.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <array>
-#include <string_view>
-#include <vector>
 
 namespace {
 
-using Faces = std::vector<std::int16_t>;
-
-ModuleVorn ChoixFait(int rang, int sexe = 0) {
-    ModuleVorn m;
-    ChargerChoix(m);
-    ChoisirRang(m, rang);
-    ChoisirSexe(m, sexe);
-    return m;
-}
-
-TEST(Cicatrices, LePremierD100DecideSelonLeRang) {
-    struct Cas {
-        int rang;
-        std::int16_t d100;
-        bool cicatrise;
-    };
-    // A "Recrue" is never scarred, but its d100 is rolled all the same.
-    constexpr std::array<Cas, 6> cas{{{2, 1, false}, {1, 60, true}, {1, 61, false}, {0, 90, true}, {0, 91, false}, {0, 100, false}}};
-    for (const auto& c : cas) {
-        SCOPED_TRACE(testing::Message() << "rang " << c.rang << ", d100 " << c.d100);
-        ModuleVorn m = ChoixFait(c.rang);
-        DesScriptes des{c.d100, 1, 30};
+TEST(Cicatrices, LeD100SelonLeBudgetPuisLeD6PuisUnD100ParCicatrice) {
+    // Budget, rolls, scars, fame bonus; the places' rolls sit on both borders of every body zone.
+    using Cas = std::tuple<std::int16_t, std::vector<std::int16_t>, std::array<std::string, 3>, int>;
+    const std::array<Cas, 11> cas{{
+        {3000, {1}, {"(aucune)"}, 0}, // a "Recrue" is never scarred, but its d100 is rolled all the same
+        {6000, {61}, {"(aucune)"}, 0}, {9000, {91}, {"(aucune)"}, 0},
+        {6000, {60, 4, 1}, {"Visage"}, 20}, {6000, {1, 1, 12}, {"Visage"}, 20},
+        {9000, {90, 5, 13, 23}, {"Cou", "Cou"}, 40},
+        {9000, {1, 6, 24, 45, 46}, {"Poitrine", "Poitrine", "Dos"}, 60},
+        {9000, {1, 6, 66, 67, 74}, {"Dos", "Bras Gauche", "Bras Gauche"}, 60},
+        {6000, {1, 6, 75, 85, 86}, {"Bras Droit", "Bras Droit", "Jambe Gauche"}, 60},
+        {9000, {1, 5, 93, 94}, {"Jambe Gauche", "Jambe Droite"}, 40},
+        {6000, {60, 1, 100}, {"Jambe Droite"}, 20},
+    }};
+    for (const auto& [budget, jets, cicatrices, bonus] : cas) {
+        SCOPED_TRACE(testing::PrintToString(jets));
+        ModuleVorn m;
+        m.PtGeneration = budget;
+        DesScriptes des(jets);
         TirageCicatrices(m, des);
-        if (c.cicatrise) {
-            EXPECT_EQ(des.faces(), (Faces{100, 6, 100}));
-            EXPECT_EQ(m.Cicatrice1, "Poitrine");
-            EXPECT_EQ(m.NbCicatrices, 1);
-        } else {
-            EXPECT_EQ(des.faces(), Faces{100});
-            EXPECT_EQ(m.DeBlessure, c.d100);
-            EXPECT_EQ((std::array{m.Cicatrice1, m.Cicatrice2, m.Cicatrice3}), (std::array<std::string, 3>{"(aucune)", "", ""}));
-            EXPECT_EQ(m.NbCicatrices + m.BonusCicatrices + m.DeCicatrices + m.NumCicatrice, 0);
-        }
-    }
-}
-
-TEST(Cicatrices, LeD6DonneLeNombreEtLeBonusEtLesPlacesSeRemplissentDansLOrdre) {
-    struct Cas {
-        std::int16_t d6, nombre, bonus;
-    };
-    constexpr std::array<Cas, 4> cas{{{1, 1, 20}, {4, 1, 20}, {5, 2, 40}, {6, 3, 60}}};
-    const std::array<std::string, 3> lieux{"Visage", "Dos", "Jambe Droite"};
-    for (const auto& c : cas) {
-        SCOPED_TRACE(testing::Message() << "d6 " << c.d6);
-        ModuleVorn m = ChoixFait(0);
-        DesScriptes des{5, c.d6, 12, 66, 100};
-        TirageCicatrices(m, des);
-        EXPECT_EQ(m.NbCicatrices, c.nombre);
-        EXPECT_EQ(m.BonusCicatrices, c.bonus);
-        EXPECT_EQ(m.NumCicatrice, m.NbCicatrices);
-        EXPECT_EQ(des.faces().size(), 2U + static_cast<std::size_t>(c.nombre));
-        std::array<std::string, 3> attendues{};
-        std::copy_n(lieux.begin(), c.nombre, attendues.begin());
-        EXPECT_EQ((std::array{m.Cicatrice1, m.Cicatrice2, m.Cicatrice3}), attendues);
-    }
-}
-
-TEST(Cicatrices, BornesDesEmplacements) {
-    struct Cas {
-        std::int16_t d100;
-        std::string_view lieu;
-    };
-    constexpr std::array<Cas, 16> cas{{{1, "Visage"}, {12, "Visage"}, {13, "Cou"}, {23, "Cou"}, {24, "Poitrine"},
-                                       {45, "Poitrine"}, {46, "Dos"}, {66, "Dos"}, {67, "Bras Gauche"},
-                                       {74, "Bras Gauche"}, {75, "Bras Droit"}, {85, "Bras Droit"},
-                                       {86, "Jambe Gauche"}, {93, "Jambe Gauche"}, {94, "Jambe Droite"},
-                                       {100, "Jambe Droite"}}};
-    for (const auto& c : cas) {
-        ModuleVorn m = ChoixFait(1);
-        DesScriptes des{60, 4, c.d100};
-        TirageCicatrices(m, des);
-        EXPECT_EQ(m.Cicatrice1, c.lieu) << "d100 " << c.d100;
-    }
-}
-
-TEST(Cicatrices, ValiderChoixFixeLeNomEtLeBonusDeSexe) {
-    for (const int sexe : {0, 1}) {
-        ModuleVorn m = ChoixFait(2, sexe);
-        DesScriptes des{77};
-        ValiderChoix(m, "MATA HARI", des);
-        EXPECT_EQ(m.NomPerso, "MATA HARI");
-        EXPECT_EQ(m.BonusSexe, sexe == 1 ? 40 : 0);
-        EXPECT_EQ(m.Cicatrice1, "(aucune)");
+        const int n = bonus / 20;
+        std::vector<std::int16_t> faces(static_cast<std::size_t>(n > 0 ? n + 2 : 1), 100);
+        if (n > 0) faces[1] = 6;
+        EXPECT_TRUE(des.faces == faces && des.suivant == jets.size()) << testing::PrintToString(des.faces);
+        EXPECT_EQ((std::array{m.Cicatrice1, m.Cicatrice2, m.Cicatrice3}), cicatrices);
+        EXPECT_EQ(std::pair(+m.NbCicatrices, +m.BonusCicatrices), std::pair(n, bonus));
     }
 }
 
 TEST(DesAleatoires, UniformesEtIndependantsDUnJetALAutre) {
     DesAleatoires des(20240611U);
     constexpr int jets = 60000;
-    std::array<int, 7> compte{};
+    std::array<int, 7> compte{}; // 0 gathers the rolls outside the die
     int pairesEgales = 0;
-    std::int16_t precedent = 0;
-    for (int i = 0; i < jets; ++i) {
-        const std::int16_t d = des.Lancer(6);
-        ASSERT_TRUE(d >= 1 && d <= 6) << d;
-        ++compte[static_cast<std::size_t>(d)];
+    for (int i = 0, precedent = 0; i < jets; ++i) {
+        const int d = des.Lancer(6);
+        ++compte[static_cast<std::size_t>(d >= 1 && d <= 6 ? d : 0)];
         pairesEgales += d == precedent ? 1 : 0;
         precedent = d;
     }
+    EXPECT_EQ(compte[0], 0);
     for (std::size_t face = 1; face <= 6; ++face) EXPECT_NEAR(compte[face], jets / 6, 600) << "face " << face;
     // A generator seeded again before each roll would repeat itself far more often than 1 in 6.
     EXPECT_NEAR(pairesEgales, jets / 6, 800);
 }
 
 TEST(PositionCentree, CentreEtRetientLesFenetresTropGrandes) {
-    struct Cas {
-        int zx, zy, zl, zh, l, h, x, y;
-    };
-    constexpr std::array<Cas, 4> cas{{{0, 0, 1920, 1080, 800, 600, 560, 240},
-                                      {100, 50, 1000, 800, 400, 200, 400, 350},
-                                      {10, 20, 1920, 1080, 2500, 1400, 10, 20},
-                                      {10, 20, 1920, 1080, 2500, 400, 10, 360}}};
-    for (const auto& c : cas) {
-        const Position p = PositionCentree(c.zx, c.zy, c.zl, c.zh, c.l, c.h);
-        EXPECT_EQ(p.x, c.x) << c.l << "x" << c.h;
-        EXPECT_EQ(p.y, c.y) << c.l << "x" << c.h;
+    // Area x, y, width, height; window width, height; expected corner.
+    constexpr std::array<std::array<int, 8>, 4> cas{{{0, 0, 1920, 1080, 800, 600, 560, 240},
+                                                     {100, 50, 1000, 800, 400, 200, 400, 350},
+                                                     {10, 20, 1920, 1080, 2500, 1400, 10, 20},
+                                                     {10, 20, 1920, 1080, 2500, 400, 10, 360}}};
+    for (const auto& [zx, zy, zl, zh, l, h, x, y] : cas) {
+        const Position p = PositionCentree(zx, zy, zl, zh, l, h);
+        EXPECT_EQ(std::pair(p.x, p.y), std::pair(x, y)) << l << "x" << h;
     }
 }
 

@@ -1,80 +1,46 @@
 #include "OutilsCore.h"
 
-#include <gtest/gtest.h>
-
-#include <array>
-
 namespace {
 
-// Every field holds a value of its own, none of them a start value.
-ModuleVorn ModuleRempli() {
-    ModuleVorn m;
+TEST(ModuleVorn, ReinitialiserPuisChargerChoixGardentLesCinqChamps) {
+    // Every field holds a value of its own, none of them a start value.
+    ModuleVorn avant;
     std::int16_t n = 1;
-#define VORN_REMPLIR_ENTIER(champ) m.champ = n++;
-#define VORN_REMPLIR_TEXTE(champ) m.champ = #champ;
+#define VORN_REMPLIR_ENTIER(champ) avant.champ = n++;
+#define VORN_REMPLIR_TEXTE(champ) avant.champ = #champ;
     VORN_ENTIERS(VORN_REMPLIR_ENTIER)
     VORN_TEXTES(VORN_REMPLIR_TEXTE)
-#undef VORN_REMPLIR_ENTIER
-#undef VORN_REMPLIR_TEXTE
-    m.Indice = 99;
-    for (auto& c : m.ChpExpProf) c = "Droit";
-    for (auto& c : m.ChpExpGen) c = "Golf";
-    return m;
-}
+    avant.Indice = 99;
+    avant.ChpExpProf.fill("Droit");
+    avant.ChpExpGen.fill("Golf");
 
-// The start record with the five fields that a new agent keeps.
-ModuleVorn Conserves(const ModuleVorn& avant) {
-    ModuleVorn m;
-    m.NomJoueur = avant.NomJoueur;
-    m.NbCompetences = avant.NbCompetences;
-    m.GainFaiblesse = avant.GainFaiblesse;
-    m.AncGainFaiblesse = avant.AncGainFaiblesse;
-    m.NbChpExp = avant.NbChpExp;
-    return m;
-}
-
-TEST(ModuleVorn, ReinitialiserGardeLesCinqChampsEtVideLeReste) {
-    const ModuleVorn avant = ModuleRempli();
+    // The start record with the five fields that a new agent keeps.
+    ModuleVorn neuf;
+    std::tie(neuf.NomJoueur, neuf.NbCompetences, neuf.GainFaiblesse, neuf.AncGainFaiblesse, neuf.NbChpExp) =
+        std::tie(avant.NomJoueur, avant.NbCompetences, avant.GainFaiblesse, avant.AncGainFaiblesse, avant.NbChpExp);
     ModuleVorn m = avant;
     m.Reinitialiser();
-    EXPECT_EQ(Decrire(m), Decrire(Conserves(avant)));
+    EXPECT_EQ(Decrire(m), Decrire(neuf));
     EXPECT_EQ(m.Indice, 12);
-}
 
-TEST(ModuleVorn, ChargerChoixReinitialisePuisChoisitRecrueMasculinHommeDAction) {
-    const ModuleVorn avant = ModuleRempli();
-    ModuleVorn m = avant;
+    // The choice screen's defaults on top: "Recrue", masculine, first profession.
+    m = avant;
     ChargerChoix(m);
-    ModuleVorn attendu = Conserves(avant);
-    attendu.PtGeneration = 3000;
-    attendu.Rang = "    Recrue";
-    EXPECT_EQ(Decrire(m), Decrire(attendu));
-    EXPECT_EQ(m.Indice, 12);
+    neuf.PtGeneration = 3000;
+    neuf.Rang = "    Recrue";
+    EXPECT_EQ(Decrire(m), Decrire(neuf));
 }
 
-TEST(ModuleVorn, ChoixDeRangSexeEtProfession) {
+TEST(ModuleVorn, LeDernierClicGagneEtUnIndexHorsTableNeChangeRien) {
     ModuleVorn m;
-    constexpr std::array<const char*, 3> rangs{"       '00'", "     Agent", "    Recrue"};
-    for (int i = 0; i < 3; ++i) {
-        ChoisirRang(m, i);
-        EXPECT_EQ(m.PtGeneration, 9000 - 3000 * i);
-        EXPECT_EQ(m.Rang, rangs[static_cast<std::size_t>(i)]);
+    // Rank, sex, profession; the last three clicks out of their tables.
+    for (const auto& [rang, sexe, profession] : {std::array{0, 1, 6}, std::array{1, 1, 4}, std::array{-1, -1, -1},
+                                                 std::array{3, 2, 7}, std::array{100, 100, 100}}) {
+        ChoisirRang(m, rang);
+        ChoisirSexe(m, sexe);
+        ChoisirProfession(m, profession);
     }
-    // The last click wins; an index outside its table changes nothing.
-    ChoisirRang(m, 1);
-    ChoisirSexe(m, 1);
-    ChoisirSexe(m, 0);
-    ChoisirSexe(m, 1);
-    ChoisirProfession(m, 6);
-    ChoisirProfession(m, 4);
-    const std::string avant = Decrire(m);
-    for (const int index : {-1, 3, 100}) ChoisirRang(m, index);
-    for (const int index : {-1, 2, 100}) ChoisirSexe(m, index);
-    for (const int index : {-1, 7, 100}) ChoisirProfession(m, index);
-    EXPECT_EQ(Decrire(m), avant);
-    EXPECT_EQ(m.PtGeneration, 6000);
-    EXPECT_EQ(m.Sexe, 1);
-    EXPECT_EQ(m.Profession, 4);
+    EXPECT_EQ(std::tuple(m.PtGeneration, m.Rang, +m.Sexe, +m.Profession), std::tuple(6000, "     Agent", 1, 4));
 }
 
 } // namespace

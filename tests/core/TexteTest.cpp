@@ -3,58 +3,36 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <string_view>
 
 namespace {
 
-TEST(Texte, NombreEnTexteSansBlancNiSeparateur) {
-    EXPECT_EQ(NombreEnTexte(0), "0");
-    EXPECT_EQ(NombreEnTexte(42), "42");
-    EXPECT_EQ(NombreEnTexte(9000), "9000");
-    EXPECT_EQ(NombreEnTexte(-40), "-40");
-}
-
 TEST(Texte, TexteEnNombreLitLeNombreDeTete) {
-    struct Cas {
-        std::string_view texte;
-        std::int16_t attendu;
-    };
-    constexpr std::array<Cas, 9> cas{{{"12", 12},
-                                      {"  7", 7},
-                                      {"", 0},
-                                      {"   ", 0},
-                                      {"abc", 0},
-                                      {"12abc", 12},
-                                      {"-5", -5},
-                                      {"  -40 (+0)", -40},
-                                      {"0015", 15}}};
-    for (const auto& c : cas) EXPECT_EQ(TexteEnNombre(c.texte), c.attendu) << '"' << c.texte << '"';
+    constexpr std::array<std::pair<std::string_view, std::int16_t>, 8> cas{{{"12", 12}, {"  7", 7}, {"", 0},
+        {"abc", 0}, {"12abc", 12}, {"  -40 (+0)", -40}, {"0015", 15}, {"99999", 32767}}};
+    for (const auto& [texte, attendu] : cas) EXPECT_EQ(TexteEnNombre(texte), attendu) << '"' << texte << '"';
 }
 
-TEST(Texte, MajusculeWindows1252) {
-    struct Cas {
-        std::string_view tape, attendu;
-    };
-    constexpr std::array<Cas, 32> cas{{
-        {"a", "A"}, {"z", "Z"}, {"é", "É"}, {"à", "À"}, {"ç", "Ç"}, {"œ", "Œ"}, {"š", "Š"}, {"ž", "Ž"},
-        {"ÿ", "Ÿ"}, {"ð", "Ð"}, {"þ", "Þ"}, {"ñ", "Ñ"},
-        // Already capitals, or no capital in the code page.
-        {"A", "A"}, {"É", "É"}, {"µ", "µ"}, {"ß", "ß"}, {"÷", "÷"}, {"×", "×"},
-        {"7", "7"}, {" ", " "}, {"-", "-"}, {"'", "'"}, {"!", "!"}, {"\b", "\b"},
+TEST(Texte, LeFiltreDesTouchesMetEnCapitalesWindows1252EtGardeLeReste) {
+    // Typed text, filtered text, bytes of the first key (the last typed key is split off the same way).
+    constexpr std::array<std::tuple<std::string_view, std::string_view, std::size_t>, 12> cas{{
+        {"jean-luc az", "JEAN-LUC AZ", 1},
+        // Both ends of the accented range, and the four letters whose capitals sit elsewhere in the code page.
+        {"àéçñðþœšžÿ", "ÀÉÇÑÐÞŒŠŽŸ", 2},
+        // Already capitals, just outside a..z, or no capital in the code page.
+        {"€AÉ`{µß÷×7'!\b", "€AÉ`{µß÷×7'!\b", 3},
         // Outside Windows-1252: kept exactly as typed.
-        {"ł", "ł"}, {"д", "д"}, {"Д", "Д"}, {"😀", "😀"}, {"ب", "ب"}, {"א", "א"}, {"ǆ", "ǆ"}, {"ω", "ω"},
+        {"😀łдДבǆωŝ", "😀łдДבǆωŝ", 4},
+        // An invalid byte, then a lone lead byte before an ASCII letter: neither may eat its neighbours.
+        {"ł\xFF" "à😀\xC3" "b", "ł\xFF" "À😀\xC3" "B", 2},
+        // Overlong forms, a surrogate, a value past Unicode, a cut sequence, a stray continuation byte:
+        // each byte is a key of its own, kept as it is.
+        {"\xC1\xA1y", "\xC1\xA1Y", 1}, {"\xE0\x81\xA1q", "\xE0\x81\xA1Q", 1}, {"\xED\xA0\x80z", "\xED\xA0\x80Z", 1},
+        {"\xF4\x90\x80\x80i", "\xF4\x90\x80\x80I", 1}, {"\xE2\x82", "\xE2\x82", 1}, {"\xA9u", "\xA9U", 1}, {"", "", 0},
     }};
-    for (const auto& c : cas) EXPECT_EQ(MajusculeWindows1252(c.tape), c.attendu) << c.tape;
-}
-
-TEST(Texte, FiltrerSaisieMetEnCapitalesEtGardeLeReste) {
-    EXPECT_EQ(FiltrerSaisie("jean-luc"), "JEAN-LUC");
-    EXPECT_EQ(FiltrerSaisie("élodie d'ŝ"), "ÉLODIE D'ŝ");
-    // An invalid byte, then a lone lead byte before an ASCII letter: neither may eat its neighbours.
-    EXPECT_EQ(FiltrerSaisie("ł\xFF" "à😀\xC3" "b"), "ł\xFF" "À😀\xC3" "B");
-    // C1 can never start a UTF-8 sequence: "\xC1\xA1" is an overlong 'a', two invalid bytes to keep as they are.
-    EXPECT_EQ(FiltrerSaisie("x\xC1\xA1y"), "X\xC1\xA1Y");
-    EXPECT_EQ(FiltrerSaisie(""), "");
+    for (const auto& [tape, attendu, longueur] : cas) {
+        EXPECT_EQ(FiltrerSaisie(tape), attendu) << tape;
+        EXPECT_EQ(LongueurPremierCaractere(tape), longueur) << tape;
+    }
 }
 
 } // namespace
