@@ -2,13 +2,9 @@
 
 #include "ApplicationVorn.h"
 #include "Choix.h"
-#include "ModuleVorn.h"
 
-#include <QPointer>
-#include <QString>
 #include <QStringList>
 #include <QTimer>
-#include <QWidget>
 
 #include <deque>
 #include <functional>
@@ -16,9 +12,9 @@
 #include <vector>
 
 class QComboBox;
-class QLineEdit;
+class QListWidget;
 
-// Answers message boxes from a script and records every one shown.
+// Answers message boxes from a script (No when none is left) and records every one shown.
 class MessagerieScriptee final : public Messagerie {
 public:
     struct Message {
@@ -26,16 +22,11 @@ public:
         int code;
     };
     std::int16_t Afficher(QWidget* parent, const QString& texte, const QString& titre, int code) override;
-
     void repondre(std::int16_t reponse) { reponses.push_back(reponse); }
-    // Runs while the box would be open (to check what the screen shows then).
-    std::function<void(const Message&)> pendant;
+    QStringList journal() const; // every box shown, in order, as boite() writes it
 
-    std::deque<std::int16_t> reponses;  // for code 292; OK boxes need none
+    std::deque<std::int16_t> reponses; // for code 292; OK boxes need none
     std::vector<Message> vus;
-
-    // Every box shown, in order, as boite() writes it.
-    QStringList journal() const;
 };
 
 // A box as the journal shows it: "title | text | code".
@@ -44,7 +35,11 @@ QString boite(const QString& titre, const QString& texte, int code = Messagerie:
 // Dice that give scripted rolls, then the largest face.
 class DesScriptes final : public Des {
 public:
-    std::int16_t Lancer(std::int16_t faces) override;
+    std::int16_t Lancer(std::int16_t faces) override {
+        const std::int16_t j = jets.empty() ? faces : jets.front();
+        if (!jets.empty()) jets.pop_front();
+        return j;
+    }
     std::deque<std::int16_t> jets;
 };
 
@@ -53,34 +48,25 @@ struct ProgrammeTest {
     ModuleVorn module;
     MessagerieScriptee messages;
     DesScriptes des;
-    int fins = 0;
-    std::unique_ptr<ApplicationVorn> app;
+    int fins = 0; // times the program ended
+    std::unique_ptr<ApplicationVorn> app = std::make_unique<ApplicationVorn>(module, messages, des, [this] { ++fins; });
 
-    ProgrammeTest();
+    ProgrammeTest() { app->Demarrer(); }
     // Welcome screen filled and continued: the choice screen is open.
     void allerAuChoix(const QString& joueur = QStringLiteral("JOUEUR"));
-    // Then the character sheet, with optional rank (0..2) and sex.
-    void allerALaFeuille(const QString& perso = QStringLiteral("AGENT"), int rang = 2, int sexe = 0);
+    // Then, from the choice screen, the character sheet of AGENT with a rank (0..2) and a sex.
+    FrmPrincipaleVorn* allerALaFeuille(int rang = 2, int sexe = 0);
     // The top-level screens now visible, by object name.
     QStringList visibles() const;
 };
 
-// A modal window (dialog, real message box) blocks the test inside its
-// exec(): while this object lives, `action` runs once on each modal window
-// that opens. A window still open two seconds later is closed here, so that
-// a fault fails the test instead of hanging it.
-class SurveillanceModale {
-public:
-    explicit SurveillanceModale(std::function<void(QWidget*)> action);
-
-    int ouvertes = 0;  // modal windows seen
-    int forcees = 0;   // of which left open by the action and closed here
-
-private:
-    std::function<void(QWidget*)> action_;
-    QTimer minuterie_;
-    QPointer<QWidget> courante_;
-    int attente_ = 0;
+// A modal window blocks the test inside its exec(): while this object lives, `action` runs once on
+// each modal window that opens. One still open two seconds later is closed here, so that a fault
+// fails the test instead of hanging it.
+struct SurveillanceModale {
+    explicit SurveillanceModale(const std::function<void(QWidget*)>& action);
+    int ouvertes = 0, forcees = 0; // modal windows seen, and of those, left open and closed here
+    QTimer minuterie;
 };
 
 // Types text one key event a character, as the keyboard would.
@@ -89,3 +75,5 @@ void taper(QWidget* w, const QString& texte);
 void choisir(QComboBox* c, int index);
 // Lets deferred deletions run.
 void traiterEvenements();
+// The lines of a list box.
+QStringList lignes(const QListWidget* liste);

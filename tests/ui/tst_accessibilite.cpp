@@ -59,10 +59,7 @@ private slots:
         QCOMPARE(sansNom(p.app->accueil()), QStringList());
         p.allerAuChoix();
         QCOMPARE(sansNom(p.app->choix()), QStringList());
-        p.app->choix()->TxtNomPerso->setText(QStringLiteral("X"));
-        p.app->choix()->BtnContinuerChoix->click();
-        traiterEvenements();
-        FrmPrincipaleVorn* feuille = p.app->feuille();
+        FrmPrincipaleVorn* feuille = p.allerALaFeuille();
         QCOMPARE(sansNom(feuille), QStringList());
 
         p.module.Profession = 5;
@@ -74,12 +71,10 @@ private slots:
 
     void lesNomsSontCeuxDesLegendes() {
         ProgrammeTest p;
-        p.allerALaFeuille();
-        FrmPrincipaleVorn* f = p.app->feuille();
-        QCOMPARE(f->ChkComp[21]->accessibleName(), QStringLiteral("Séduction"));
-        QCOMPARE(f->TxtNiveau[21]->accessibleName(), QStringLiteral("Niveau de Séduction"));
-        QCOMPARE(f->TxtPtGénération->accessibleName(), QStringLiteral("Points de génération"));
-        QCOMPARE(f->CmbFOR->accessibleName(), QStringLiteral("FOR"));
+        FrmPrincipaleVorn* f = p.allerALaFeuille();
+        QCOMPARE((QStringList{f->ChkComp[21]->accessibleName(), f->TxtNiveau[21]->accessibleName(),
+                              f->TxtPtGénération->accessibleName(), f->CmbFOR->accessibleName()}),
+                 (QStringList{"Séduction", "Niveau de Séduction", "Points de génération", "FOR"}));
     }
 };
 
