@@ -211,16 +211,7 @@ int seule(int argc, char** argv, const std::string& genre, int n) {
     Session s;
     s.continuer();
     Actions a(s);
-    for (const auto& [nom, action] : a.genres()) {
-        if (nom != genre) continue;
-        for (int k = 0; k < n; ++k) {
-            action(k);
-            QApplication::processEvents();
-        }
-        return a.verifier(genre == "age" ? n : 0) ? 0 : 1;
-    }
-    std::fprintf(stderr, "no action named %s\n", genre.c_str());
-    return 2;
+    return mesure::seules(a, genre, n);
 }
 
 // What each action rewrites on the sheet, both ways.
@@ -230,15 +221,7 @@ int changementsActions(int argc, char** argv) {
     Session s;
     s.continuer();
     Actions a(s);
-    for (const auto& [nom, action] : a.genres()) {
-        for (int k = 0; k < 2; ++k) {
-            const auto avant = mesure::etat(a.f);
-            action(k);
-            QApplication::processEvents();
-            mesure::changements((nom + (k ? " retour" : " aller")).c_str(), avant, mesure::etat(a.f));
-        }
-    }
-    return a.verifier(2) ? 0 : 1;
+    return mesure::changementsDesActions(a, a.f);
 }
 
 } // namespace

@@ -200,4 +200,36 @@ inline void changements(const char* action, const std::vector<Trait>& avant, con
     if (n.empty()) std::printf("%s: rien\n", action);
 }
 
+
+// The modes that both programs share, over their own `Actions` (genres() and verifier()).
+
+// N actions of one kind, untimed: what an instruction counter sees besides start-up.
+template <typename Actions>
+int seules(Actions& a, const std::string& genre, int n) {
+    for (const auto& [nom, action] : a.genres()) {
+        if (nom != genre) continue;
+        for (int k = 0; k < n; ++k) {
+            action(k);
+            QCoreApplication::processEvents();
+        }
+        return a.verifier(genre == "age" ? n : 0) ? 0 : 1;
+    }
+    std::fprintf(stderr, "no action named %s\n", genre.c_str());
+    return 2;
+}
+
+// What each action rewrites on the sheet, both ways.
+template <typename Actions>
+int changementsDesActions(Actions& a, const QWidget* feuille) {
+    for (const auto& [nom, action] : a.genres()) {
+        for (int k = 0; k < 2; ++k) {
+            const auto avant = etat(feuille);
+            action(k);
+            QCoreApplication::processEvents();
+            changements((nom + (k ? " retour" : " aller")).c_str(), avant, etat(feuille));
+        }
+    }
+    return a.verifier(2) ? 0 : 1;
+}
+
 } // namespace mesure

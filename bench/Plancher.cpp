@@ -644,30 +644,13 @@ int main(int argc, char** argv) {
         Plancher p;
         p.continuer();
         Actions a(p);
-        for (const auto& [nom, action] : a.genres()) {
-            if (nom != genre) continue;
-            for (int k = 0; k < n; ++k) {
-                action(k);
-                QApplication::processEvents();
-            }
-            return a.verifier(genre == "age" ? n : 0) ? 0 : 1;
-        }
-        std::fprintf(stderr, "no action named %s\n", genre.c_str());
-        return 2;
+        return mesure::seules(a, genre, n);
     }
     if (mode == "changements") {
         Plancher p;
         p.continuer();
         Actions a(p);
-        for (const auto& [nom, action] : a.genres()) {
-            for (int k = 0; k < 2; ++k) {
-                const auto avant = mesure::etat(p.fenFeuille);
-                action(k);
-                QApplication::processEvents();
-                mesure::changements((nom + (k ? " retour" : " aller")).c_str(), avant, mesure::etat(p.fenFeuille));
-            }
-        }
-        return a.verifier(2) ? 0 : 1;
+        return mesure::changementsDesActions(a, p.fenFeuille);
     }
     std::fprintf(stderr, "usage: %s demarrage|feuille|actions [N]|seule GENRE N|changements|inventaire\n", argv[0]);
     return 2;
