@@ -366,9 +366,9 @@ bool FrmPrincipaleVorn::Form_Unload() {
 
 void FrmPrincipaleVorn::afficherListe(QComboBox* c, const ListeDeroulante& l) {
     const QSignalBlocker bloque(c);
-    bool memes = c->count() == static_cast<int>(l.entrees.size());
-    for (int i = 0; memes && i < c->count(); ++i) memes = c->itemText(i) == qs(l.entrees[static_cast<std::size_t>(i)]);
-    if (!memes) {
+    // A list's entries are set once, by the design or by the load, and never
+    // change afterwards: their count tells whether the box is filled yet.
+    if (c->count() != static_cast<int>(l.entrees.size())) {
         c->clear();
         for (const auto& e : l.entrees) c->addItem(qs(e));
         // The drop-down shows long entries in full even when the box is narrow.

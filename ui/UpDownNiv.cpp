@@ -24,19 +24,14 @@ UpDownNiv::UpDownNiv(QWidget* parent) : QWidget(parent), haut_(new QToolButton(t
 void UpDownNiv::setRange(int min, int max) {
     min_ = min;
     max_ = max;
-    majBoutons();
 }
 
-void UpDownNiv::setValue(int valeur) {
-    valeur_ = valeur;
-    majBoutons();
-}
+void UpDownNiv::setValue(int valeur) { valeur_ = valeur; }
 
 void UpDownNiv::monter() {
     if (!isEnabled() || valeur_ >= max_) return;
     ++valeur_;
     if (buddy_) buddy_->setText(QString::number(valeur_));
-    majBoutons();
     if (UpClick) UpClick();
 }
 
@@ -44,7 +39,6 @@ void UpDownNiv::descendre() {
     if (!isEnabled() || valeur_ <= min_) return;
     --valeur_;
     if (buddy_) buddy_->setText(QString::number(valeur_));
-    majBoutons();
     if (DownClick) DownClick();
 }
 
@@ -62,16 +56,4 @@ void UpDownNiv::resizeEvent(QResizeEvent*) {
     const int h = height() / 2;
     haut_->setGeometry(0, 0, width(), h);
     bas_->setGeometry(0, h, width(), height() - h);
-}
-
-void UpDownNiv::changeEvent(QEvent* e) {
-    if (e->type() == QEvent::EnabledChange) majBoutons();
-    QWidget::changeEvent(e);
-}
-
-void UpDownNiv::majBoutons() {
-    // The arrows stay pressable at the bounds, as a classic spin control's do;
-    // a press there simply changes nothing.
-    haut_->setEnabled(isEnabled());
-    bas_->setEnabled(isEnabled());
 }

@@ -35,11 +35,8 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
-    void changeEvent(QEvent* e) override;
 
 private:
-    void majBoutons();
-
     QToolButton* haut_;
     QToolButton* bas_;
     QLineEdit* buddy_ = nullptr;
