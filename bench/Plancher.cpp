@@ -438,8 +438,6 @@ QWidget* feuille(Poignees& p) {
             b->setAutoRepeat(true);
             b->setArrowType(monter ? Qt::UpArrow : Qt::DownArrow);
             b->setGeometry(0, monter ? 0 : moitie, spin->width(), monter ? moitie : spin->height() - moitie);
-            // Each arrow carries its own enabled state, as a spin control's do.
-            b->setEnabled(libre);
             ligne.fleches[monter ? 0 : 1] = b;
         }
     }
@@ -467,8 +465,8 @@ QWidget* feuille(Poignees& p) {
             for (QLineEdit* champ : ligne.champs) colorer(champ, fond);
             ecrire(ligne.champs[1], nouveau());
             ecrire(ligne.champs[2], nouveau());
+            // The arrows follow their spin control's enabled state, as ours do.
             ligne.spin->setEnabled(coche);
-            for (QToolButton* b : ligne.fleches) b->setEnabled(coche);
         });
         // A level up or down: the points, the level and the bonus.
         for (QToolButton* b : ligne.fleches) {
