@@ -184,11 +184,7 @@ int inventaire(int argc, char** argv) {
     s.continuer();
     mesure::inventaire("feuille", s.vorn.feuille());
     Actions a(s);
-    a.avantOk = [](QWidget* d) {
-        mesure::inventaire("dialogue", d);
-        mesure::inventaireVisible("dialogue", d);
-        std::printf("dialogue: taille %dx%d\n", d->width(), d->height());
-    };
+    a.avantOk = mesure::inventaireDialogue;
     a.age(0);
     QApplication::processEvents();
     return a.verifier(1) ? 0 : 1;

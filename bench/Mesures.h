@@ -201,6 +201,13 @@ inline void changements(const char* action, const std::vector<Trait>& avant, con
 }
 
 
+// What the fields-of-experience dialog holds, printed just before its "&Ok".
+inline void inventaireDialogue(QWidget* d) {
+    inventaire("dialogue", d);
+    inventaireVisible("dialogue", d);
+    std::printf("dialogue: taille %dx%d\n", d->width(), d->height());
+}
+
 // The modes that both programs share, over their own `Actions` (genres() and verifier()).
 
 // N actions of one kind, untimed: what an instruction counter sees besides start-up.

@@ -619,11 +619,7 @@ int main(int argc, char** argv) {
         p.continuer();
         mesure::inventaire("feuille", p.fenFeuille);
         Actions a(p);
-        a.avantOk = [](QWidget* d) {
-            mesure::inventaire("dialogue", d);
-            mesure::inventaireVisible("dialogue", d);
-            std::printf("dialogue: taille %dx%d\n", d->width(), d->height());
-        };
+        a.avantOk = mesure::inventaireDialogue;
         a.age(0);
         QApplication::processEvents();
         return a.verifier(1) ? 0 : 1;

@@ -105,12 +105,29 @@ QLineEdit* champAffichage(QWidget* parent, const QString& nom, const QString& no
     QFont f = champ->font();
     f.setBold(gras);
     champ->setFont(f);
-    // Readable black text although the field is disabled.
-    QPalette p = champ->palette();
+    lisibleDesactive(champ);
+    return champ;
+}
+
+void lisibleDesactive(QWidget* w) {
+    QPalette p = w->palette();
     p.setColor(QPalette::Disabled, QPalette::Text, p.color(QPalette::Active, QPalette::Text));
     p.setColor(QPalette::Disabled, QPalette::Base, p.color(QPalette::Active, QPalette::Base));
-    champ->setPalette(p);
-    return champ;
+    w->setPalette(p);
+}
+
+void fondUni(QWidget* w, const QColor& fond) {
+    w->setAutoFillBackground(true);
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, fond);
+    w->setPalette(p);
+}
+
+void fondGrisClair(QWidget* w) {
+    fondUni(w, QColor(224, 224, 224));
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, Qt::black);
+    w->setPalette(p);
 }
 
 void ecrire(QLineEdit* champ, const QString& texte) {

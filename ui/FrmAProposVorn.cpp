@@ -17,21 +17,10 @@ QLabel* etiquette(QWidget* parent, const QString& nom, const QString& texte, int
     return e;
 }
 
-void fondGris(QLabel* e) {
-    e->setAutoFillBackground(true);
-    QPalette p = e->palette();
-    p.setColor(QPalette::Window, QColor(224, 224, 224));
-    p.setColor(QPalette::WindowText, Qt::black);
-    e->setPalette(p);
-}
-
 QFrame* trait(QWidget* parent, int index, const QColor& couleur, int x1, int y, int x2, int epaisseur) {
     auto* f = new QFrame(parent);
     f->setObjectName(indexe(QStringLiteral("Line1"), index));
-    f->setAutoFillBackground(true);
-    QPalette p = f->palette();
-    p.setColor(QPalette::Window, couleur);
-    f->setPalette(p);
+    fondUni(f, couleur);
     f->setGeometry(tw(x1), tw(y), tw(x2) - tw(x1), epaisseur);
     return f;
 }
@@ -65,12 +54,12 @@ FrmAProposVorn::FrmAProposVorn(QWidget* parent) : QDialog(parent) {
         QStringLiteral("Description du programme: Ce programme destiné à vous faciliter la création des personnages "
                        "du jeu de rôle Vorn utilise toutes les règles optionnelles définies dans le Manuel."),
         240, 1800, 4605, 810);
-    fondGris(lblDescription);
+    fondGrisClair(lblDescription);
     Line1[1] = trait(this, 1, QColor(128, 128, 128), -15, 2790, 5210, 1);
     Line1[0] = trait(this, 0, Qt::white, 0, 2805, 5210, 2);
     lblDisclaimer = etiquette(this, QStringLiteral("lblDisclaimer"), QStringLiteral(" "), 240, 2985, 4575, 825);
     lblDisclaimer->setAccessibleName(QStringLiteral("Avertissement"));
-    fondGris(lblDisclaimer);
+    fondGrisClair(lblDisclaimer);
 
     BtnOkAPropos = new QPushButton(QStringLiteral("OK"), this);
     nommer(BtnOkAPropos, QStringLiteral("BtnOkAPropos"), QStringLiteral("OK"));

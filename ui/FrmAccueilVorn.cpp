@@ -23,11 +23,7 @@ FrmAccueilVorn::FrmAccueilVorn(ModuleVorn& module, NavigationVorn& navigation) :
     LblTexteAccueil->setFont(policeSansSerif(9.75, true));
     LblTexteAccueil->setWordWrap(true);
     LblTexteAccueil->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    LblTexteAccueil->setAutoFillBackground(true);
-    QPalette fond = LblTexteAccueil->palette();
-    fond.setColor(QPalette::Window, QColor(224, 224, 224));
-    fond.setColor(QPalette::WindowText, Qt::black);
-    LblTexteAccueil->setPalette(fond);
+    fondGrisClair(LblTexteAccueil);
     placer(LblTexteAccueil, 1920, 360, 3255, 1095);
 
     LblNomAccueil = new QLabel(QStringLiteral("Nom du joueur:"), this);

@@ -53,10 +53,7 @@ QListWidget* listeAffichage(QWidget* parent, const QString& nom, const QString& 
     lst->setFocusPolicy(Qt::NoFocus);
     lst->setSelectionMode(QAbstractItemView::NoSelection);
     lst->setUniformItemSizes(true);
-    QPalette p = lst->palette();
-    p.setColor(QPalette::Disabled, QPalette::Text, p.color(QPalette::Active, QPalette::Text));
-    p.setColor(QPalette::Disabled, QPalette::Base, p.color(QPalette::Active, QPalette::Base));
-    lst->setPalette(p);
+    lisibleDesactive(lst);
     placer(lst, l, t, w, h);
     return lst;
 }
@@ -223,10 +220,7 @@ void FrmPrincipaleVorn::construireCompetences() {
 
     Line1 = new QFrame(f);
     Line1->setObjectName(QStringLiteral("Line1"));
-    Line1->setAutoFillBackground(true);
-    QPalette gris = Line1->palette();
-    gris.setColor(QPalette::Window, QColor(224, 224, 224));
-    Line1->setPalette(gris);
+    fondUni(Line1, QColor(224, 224, 224));
     Line1->setGeometry(tw(5820), tw(120), 1, tw(4800) - tw(120));
 
     QWidget* precedent = nullptr;
