@@ -259,8 +259,8 @@ void FrmPrincipaleVorn::construireCompetences() {
                              droite ? 11040 : 5160, haut, 375, 285);
 
         connect(chk, &QCheckBox::clicked, this, [this, i](bool coche) { ChkComp_Click(i, coche); });
-        spin->UpClick = [this, i] { traiter(feuille.MonterNiveau(i)); };
-        spin->DownClick = [this, i] { traiter(feuille.BaisserNiveau(i)); };
+        connect(spin, &UpDownNiv::upClick, this, [this, i] { traiter(feuille.MonterNiveau(i)); });
+        connect(spin, &UpDownNiv::downClick, this, [this, i] { traiter(feuille.BaisserNiveau(i)); });
 
         if (precedent) setTabOrder(precedent, chk);
         setTabOrder(chk, spin);

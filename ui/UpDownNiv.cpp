@@ -32,14 +32,14 @@ void UpDownNiv::monter() {
     if (!isEnabled() || valeur_ >= max_) return;
     ++valeur_;
     if (buddy_) buddy_->setText(QString::number(valeur_));
-    if (UpClick) UpClick();
+    emit upClick();
 }
 
 void UpDownNiv::descendre() {
     if (!isEnabled() || valeur_ <= min_) return;
     --valeur_;
     if (buddy_) buddy_->setText(QString::number(valeur_));
-    if (DownClick) DownClick();
+    emit downClick();
 }
 
 void UpDownNiv::keyPressEvent(QKeyEvent* e) {

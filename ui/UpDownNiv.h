@@ -2,15 +2,15 @@
 
 #include <QWidget>
 
-#include <functional>
-
 class QLineEdit;
 class QToolButton;
 
 // A spin control of two arrow buttons beside a buddy text box. It keeps its
-// value within its bounds, writes it into the buddy, and raises UpClick or
-// DownClick after each move. Up and Down keys act as the arrows.
+// value within its bounds, writes it into the buddy, and raises upClick or
+// downClick after each move. Up and Down keys act as the arrows.
 class UpDownNiv : public QWidget {
+    Q_OBJECT
+
 public:
     explicit UpDownNiv(QWidget* parent = nullptr);
 
@@ -23,14 +23,15 @@ public:
     // Sets the value as the program does: no event.
     void setValue(int valeur);
 
-    std::function<void()> UpClick;
-    std::function<void()> DownClick;
-
     QToolButton* boutonHaut() const { return haut_; }
     QToolButton* boutonBas() const { return bas_; }
 
     void monter();
     void descendre();
+
+signals:
+    void upClick();
+    void downClick();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

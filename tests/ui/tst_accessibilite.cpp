@@ -4,6 +4,7 @@
 
 #include "FrmAProposVorn.h"
 #include "FrmChpExpérienceVorn.h"
+#include "UpDownNiv.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -22,7 +23,7 @@ bool lisibleOuActionnable(const QWidget* w) {
            qobject_cast<const QComboBox*>(w) || qobject_cast<const QLabel*>(w) ||
            qobject_cast<const QListWidget*>(w) || qobject_cast<const QGroupBox*>(w) ||
            qobject_cast<const QMenuBar*>(w) || qobject_cast<const QMenu*>(w) ||
-           w->inherits("UpDownNiv") || w->focusPolicy() != Qt::NoFocus;
+           qobject_cast<const UpDownNiv*>(w) || w->focusPolicy() != Qt::NoFocus;
 }
 
 // The widgets of a screen that a user meets, without the toolkit's own parts

@@ -142,11 +142,8 @@ private slots:
         f->ChkComp[3]->click();
         UpDownNiv* s = f->UpDownNivs[3];
         int evenements = 0;
-        for (std::function<void()>* rappel : {&s->UpClick, &s->DownClick}) {
-            *rappel = [&evenements, suite = *rappel] {
-                ++evenements;
-                suite();
-            };
+        for (auto signal : {&UpDownNiv::upClick, &UpDownNiv::downClick}) {
+            QObject::connect(s, signal, s, [&evenements] { ++evenements; });
         }
         QTest::keyClick(s, Qt::Key_Down);
         QCOMPARE(evenements, 0);
