@@ -24,6 +24,8 @@ VORN_PACKAGES=(
     xvfb
     xauth
     x11-utils
+    openbox
+    xdotool
     imagemagick
 )
 

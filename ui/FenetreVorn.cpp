@@ -2,13 +2,53 @@
 
 #include "Commun.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+
+namespace {
+// A modal window takes the mouse release from a button held down under it,
+// so an auto-repeating arrow would go on firing inside the box. Every held
+// button is let go as soon as a modal window shows, before its event loop
+// can run the button's repeat timer.
+class RelacheSousModal final : public QObject {
+public:
+    explicit RelacheSousModal(QObject* parent) : QObject(parent) {
+        setObjectName(QStringLiteral("RelacheSousModal"));
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Show && o->isWidgetType() && static_cast<QWidget*>(o)->isModal()) {
+            for (QWidget* fenetre : QApplication::topLevelWidgets()) {
+                for (auto* bouton : fenetre->findChildren<QAbstractButton*>()) {
+                    if (bouton->isDown()) bouton->setDown(false);
+                }
+            }
+        }
+        return false;
+    }
+};
+
+void installerRelacheSousModal() {
+    // By name: without a meta-object of its own, any child would match the type.
+    if (!qApp || qApp->findChild<QObject*>(QStringLiteral("RelacheSousModal"), Qt::FindDirectChildrenOnly)) return;
+    qApp->installEventFilter(new RelacheSousModal(qApp));
+}
+} // namespace
 
 FenetreVorn::FenetreVorn(ModuleVorn& module, NavigationVorn& navigation, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
-      m(module), nav(navigation) {}
+      m(module), nav(navigation) {
+    installerRelacheSousModal();
+}
+
+bool FenetreVorn::occupe() const {
+    const QWidget* modal = QApplication::activeModalWidget();
+    return modal && modal != this;
+}
 
 void FenetreVorn::closeEvent(QCloseEvent* e) {
     if (nav.termine() || !Form_Unload()) {

@@ -20,6 +20,11 @@ protected:
     // Returns true to cancel the unload.
     virtual bool Form_Unload() = 0;
 
+    // True while a modal box or dialog other than this window is open. A
+    // timer, an auto-repeat or a queued event that reaches a handler then
+    // must do nothing: the handler that opened the box is still waiting.
+    bool occupe() const;
+
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void definirBoutonParDefaut(QPushButton* bouton);

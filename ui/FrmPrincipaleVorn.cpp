@@ -165,7 +165,7 @@ void FrmPrincipaleVorn::construireEntete() {
                                                                      {Description::Poids, CmbPoids}}};
     for (const auto& [d, c] : listes) {
         connect(c, &QComboBox::activated, this, [this, d = d](int index) {
-            traiter(feuille.ChoisirDescription(d, static_cast<std::int16_t>(index)));
+            agir([&] { return feuille.ChoisirDescription(d, static_cast<std::int16_t>(index)); });
         });
     }
 }
@@ -185,7 +185,7 @@ void FrmPrincipaleVorn::construireCaracteristiques() {
             liste(f, QStringLiteral("Cmb") + nom, nom, 180 + 900 * i, 540, 780, 315);
         const Caract x = ToutesCaract[static_cast<std::size_t>(i)];
         connect(combo(x), &QComboBox::activated, this, [this, x](int index) {
-            traiter(feuille.ChoisirCaract(x, static_cast<std::int16_t>(index)));
+            agir([&] { return feuille.ChoisirCaract(x, static_cast<std::int16_t>(index)); });
         });
     }
 
@@ -259,8 +259,8 @@ void FrmPrincipaleVorn::construireCompetences() {
                              droite ? 11040 : 5160, haut, 375, 285);
 
         connect(chk, &QCheckBox::clicked, this, [this, i](bool coche) { ChkComp_Click(i, coche); });
-        connect(spin, &UpDownNiv::upClick, this, [this, i] { traiter(feuille.MonterNiveau(i)); });
-        connect(spin, &UpDownNiv::downClick, this, [this, i] { traiter(feuille.BaisserNiveau(i)); });
+        connect(spin, &UpDownNiv::upClick, this, [this, i] { agir([&] { return feuille.MonterNiveau(i); }); });
+        connect(spin, &UpDownNiv::downClick, this, [this, i] { agir([&] { return feuille.BaisserNiveau(i); }); });
 
         if (precedent) setTabOrder(precedent, chk);
         setTabOrder(chk, spin);
@@ -316,6 +316,16 @@ bool FrmPrincipaleVorn::event(QEvent* e) {
     return FenetreVorn::event(e);
 }
 
+void FrmPrincipaleVorn::agir(const std::function<Action()>& operation) {
+    // Under an open box the control may already show the new choice: it goes
+    // back to the sheet's state, and the choice is not made.
+    if (occupe()) {
+        Afficher();
+        return;
+    }
+    traiter(operation());
+}
+
 void FrmPrincipaleVorn::traiter(const Action& action) {
     if (action.refusee()) {
         nav.messagerie().Afficher(this, qs(MessagePointsInsuffisants), qs(action.titre), Messagerie::Exclamation);
@@ -332,7 +342,7 @@ void FrmPrincipaleVorn::traiter(const Action& action) {
 }
 
 void FrmPrincipaleVorn::ChkComp_Click(int index, bool coche) {
-    traiter(coche ? feuille.PrendreCompetence(index) : feuille.LibererCompetence(index));
+    agir([&] { return coche ? feuille.PrendreCompetence(index) : feuille.LibererCompetence(index); });
 }
 
 void FrmPrincipaleVorn::MnuNouveau_Click() {

@@ -4,6 +4,7 @@
 #include "FeuilleVorn.h"
 
 #include <array>
+#include <functional>
 
 class QAction;
 class QCheckBox;
@@ -81,6 +82,8 @@ private:
     void construireCaracteristiques();
     void construireCompetences();
     void construireMenus();
+    // Every purchase goes through here: not while a box or dialog is open.
+    void agir(const std::function<Action()>& operation);
     void traiter(const Action& action);
     void afficherListe(QComboBox* c, const ListeDeroulante& l);
     void afficherLigne(int i);
