@@ -90,6 +90,8 @@ void colorerFond(QWidget* champ, const QColor& fond);
 // Centres a top-level window on its screen's available area, keeping its
 // title bar reachable when the window is larger than the screen.
 void CentrerForm(QWidget* fenetre);
+// Centres a box on the window it is opened from, by both outer sizes.
+void CentrerSur(QWidget* fenetre, const QWidget* proprietaire);
 
 // The program's picture, also its window icon.
 QPixmap imageVorn();

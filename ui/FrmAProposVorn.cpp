@@ -69,6 +69,8 @@ FrmAProposVorn::FrmAProposVorn(QWidget* parent) : QDialog(parent) {
     connect(BtnOkAPropos, &QPushButton::clicked, this, &QDialog::accept);
 
     Form_Load();
+    // Opened over the sheet, in its middle.
+    if (parent) CentrerSur(this, parent->window());
 }
 
 void FrmAProposVorn::Form_Load() {

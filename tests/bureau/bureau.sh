@@ -9,13 +9,12 @@ runtime="$(mktemp -d)"
 chmod 700 "$runtime"
 trap 'kill "${wm_pid:-}" "${x_pid:-}" 2>/dev/null || true; rm -rf "$runtime"' EXIT
 
-# A free display number: the first without a lock file.
-n=90
-while [[ -e "/tmp/.X$n-lock" || -e "/tmp/.X11-unix/X$n" ]]; do n=$((n + 1)); done
-Xvfb ":$n" -screen 0 "${taille}x24" -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number once ready: no
+# race with the other X servers of the machine.
+Xvfb -displayfd 3 -screen 0 "${taille}x24" -nolisten tcp 3>"$runtime/affichage" 2>/dev/null &
 x_pid=$!
-export DISPLAY=":$n"
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+for _ in $(seq 200); do [[ -s "$runtime/affichage" ]] && break; sleep 0.05; done
+export DISPLAY=":$(head -n 1 "$runtime/affichage")"
 openbox --sm-disable >/dev/null 2>&1 &
 wm_pid=$!
 for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done

@@ -45,11 +45,10 @@ struct Boites : QObject {
 };
 
 // Shown, framed and active, as after the window manager has placed it.
-template <class W> W* actif(W* w) {
-    if (!QTest::qWaitForWindowExposed(w)) qWarning("window never exposed");
+void actif(QWidget* w) {
+    QTRY_VERIFY_WITH_TIMEOUT(w->windowHandle() && w->windowHandle()->isExposed(), 15000);
     QProcess::execute(QStringLiteral("xdotool"), {"windowactivate", "--sync", QString::number(w->winId())});
-    if (!QTest::qWaitForWindowActive(w)) qWarning("window never active");
-    return w;
+    QTRY_VERIFY_WITH_TIMEOUT(w->isActiveWindow(), 15000);
 }
 
 struct Programme {
@@ -67,7 +66,8 @@ struct Programme {
         app.choix()->OptRang[2]->click();
         app.choix()->OptProfession[static_cast<std::size_t>(profession)]->click();
         app.choix()->BtnContinuerChoix->click();
-        return actif(app.feuille());
+        actif(app.feuille());
+        return app.feuille();
     }
 };
 
@@ -85,6 +85,22 @@ void maintenir(QWidget* w, int ms, Boites& boites) {
     QTest::qWait(400); // a repeat that went on would show here
 }
 
+// The window's outer rectangle sits in the middle of the screen's free area (or at its top-left when too large).
+void verifierCentre(QWidget* w) {
+    actif(w);
+    const QRect zone = w->screen()->availableGeometry();
+    auto ecart = [&] {
+        const QRect r = w->frameGeometry();
+        const QPoint attendu(std::max(zone.x(), zone.center().x() - r.width() / 2),
+                             std::max(zone.y(), zone.center().y() - r.height() / 2));
+        return (r.topLeft() - attendu).manhattanLength();
+    };
+    // The frame comes after the first show; the window settles once it is known.
+    QTRY_VERIFY2_WITH_TIMEOUT(w->frameGeometry() != w->geometry() && ecart() <= 2, qPrintable(QStringLiteral("%1 %2,%3 %4x%5 client %6,%7 zone %8x%9").arg(w->objectName()).arg(w->frameGeometry().x()).arg(w->frameGeometry().y()).arg(w->frameGeometry().width()).arg(w->frameGeometry().height()).arg(w->geometry().x()).arg(w->geometry().y()).arg(zone.width()).arg(zone.height())), 3000);
+    qInfo("%s: %d,%d %dx%d", qPrintable(w->objectName()), w->frameGeometry().x(), w->frameGeometry().y(),
+          w->frameGeometry().width(), w->frameGeometry().height());
+}
+
 QStringList ligne(FrmPrincipaleVorn* f, int i) {
     const auto u = static_cast<std::size_t>(i);
     return {f->TxtNiveau[u]->text(), f->TxtCB[u]->text(), f->TxtFormule[21]->text(), f->TxtPtGénération->text()};
@@ -96,6 +112,36 @@ class TestBureau : public QObject {
 
 private slots:
     void initTestCase() { PreparerApplication(*qApp); }
+
+    // Every screen is centred by its outer size, frame and menu bar included; the About box on the sheet.
+    void centrage() {
+        Programme q;
+        q.app.Demarrer();
+        verifierCentre(q.app.accueil());
+        q.app.accueil()->TxtNomAccueil->setText(QStringLiteral("JOUEUR"));
+        q.app.accueil()->BtnContinuerAccueil->click();
+        verifierCentre(q.app.choix());
+        q.app.choix()->hide();
+
+        Programme p;
+        FrmPrincipaleVorn* f = p.feuille();
+        verifierCentre(f);
+        QTimer::singleShot(0, f, [f] {
+            auto* dialogue = QApplication::activeModalWidget();
+            verifierCentre(dialogue);
+            QTimer::singleShot(0, f, [f] {
+                QWidget* apropos = QApplication::activeModalWidget();
+                actif(apropos);
+                QTRY_VERIFY2((apropos->frameGeometry().center() - f->frameGeometry().center()).manhattanLength() <= 2,
+                             qPrintable(QStringLiteral("%1,%2 %3x%4 sur %5,%6").arg(apropos->frameGeometry().x()).arg(apropos->frameGeometry().y()).arg(apropos->frameGeometry().width()).arg(apropos->frameGeometry().height()).arg(f->frameGeometry().center().x()).arg(f->frameGeometry().center().y())));
+                apropos->close();
+            });
+            f->MnuAPropos->trigger();
+            dialogue->close();
+        });
+        f->CmbAge->setCurrentIndex(1);
+        emit f->CmbAge->activated(1);
+    }
 
     // A held arrow repeats while the raises are accepted; the first refusal shows one box and ends the repeat.
     void flecheMaintenue_data() {
