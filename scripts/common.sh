@@ -26,6 +26,7 @@ VORN_PACKAGES=(
     x11-utils
     openbox
     xdotool
+    qt6-gtk-platformtheme
     imagemagick
 )
 

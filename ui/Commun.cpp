@@ -140,11 +140,14 @@ void ecrire(QLineEdit* champ, const QString& texte) {
     }
 }
 
-void colorerFond(QWidget* champ, const QColor& fond) {
+void colorerFond(QWidget* champ, const QColor& fond, const QColor& texte) {
     QPalette p = champ->palette();
-    if (p.color(QPalette::Disabled, QPalette::Base) == fond) return;
+    if (p.color(QPalette::Disabled, QPalette::Base) == fond && p.color(QPalette::Disabled, QPalette::Text) == texte) {
+        return;
+    }
     for (const auto groupe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         p.setColor(groupe, QPalette::Base, fond);
+        p.setColor(groupe, QPalette::Text, texte);
     }
     champ->setPalette(p);
 }

@@ -85,7 +85,9 @@ void lisibleDesactive(QWidget* w);
 void fondUni(QWidget* w, const QColor& fond);
 // Black text on light grey (red, green and blue 224).
 void fondGrisClair(QWidget* w);
-void colorerFond(QWidget* champ, const QColor& fond);
+// A background of the program's choosing always comes with its text colour,
+// so that it reads in a dark desktop theme as in a light one.
+void colorerFond(QWidget* champ, const QColor& fond, const QColor& texte);
 
 // Centres a top-level window on its screen's available area, keeping its
 // title bar reachable when the window is larger than the screen.

@@ -123,19 +123,19 @@ void FrmPrincipaleVorn::construireEntete() {
     LblSexe = etiquette(z, QStringLiteral("LblSexe"), QStringLiteral("Sexe"), 4920, 0, 735, 240);
     TxtSexe = affichage(z, QStringLiteral("TxtSexe"), QStringLiteral("Sexe"), 4920, 240, 855, 285);
     LblApparence = etiquette(z, QStringLiteral("LblApparence"), QStringLiteral("Apparence"), 6240, 0, 975, 240);
-    CmbApparence = liste(z, QStringLiteral("CmbApparence"), QStringLiteral("Apparence"), 6000, 240, 1455, 315);
+    CmbApparence = liste(z, QStringLiteral("CmbApparence"), QStringLiteral("Apparence"), 6000, 240, 1545, 315);
     LblTaille = etiquette(z, QStringLiteral("LblTaille"), QStringLiteral("Taille"), 8040, 0, 375, 240);
     CmbTaille = liste(z, QStringLiteral("CmbTaille"), QStringLiteral("Taille"), 7680, 240, 1215, 315);
     LblMètre = etiquette(z, QStringLiteral("LblMètre"), QStringLiteral("m"), 9000, 240, 255, 255);
     LblPoids = etiquette(z, QStringLiteral("LblPoids"), QStringLiteral("Poids"), 9600, 0, 495, 240);
-    CmbPoids = liste(z, QStringLiteral("CmbPoids"), QStringLiteral("Poids"), 9360, 240, 1095, 315);
+    CmbPoids = liste(z, QStringLiteral("CmbPoids"), QStringLiteral("Poids"), 9360, 240, 1170, 315);
     LblKilo[0] = etiquette(z, indexe(QStringLiteral("LblKilo"), 0), QStringLiteral("kg"), 10560, 240, 255, 255);
     LblAge = etiquette(z, QStringLiteral("LblAge"), QStringLiteral("Age"), 11160, 0, 375, 240);
     CmbAge = liste(z, QStringLiteral("CmbAge"), QStringLiteral("Age"), 11040, 240, 615, 315);
     LblRang = etiquette(z, QStringLiteral("LblRang"), QStringLiteral("Rang"), 5160, 720, 735, 240);
     TxtRang = affichage(z, QStringLiteral("TxtRang"), QStringLiteral("Rang"), 5040, 960, 975, 285);
     LblPtGénération = etiquette(z, QStringLiteral("LblPtGénération"), QStringLiteral("Points de génération"), 6240,
-                                720, 1455, 240);
+                                720, 1680, 240);
     TxtPtGénération = affichage(z, QStringLiteral("TxtPtGénération"), QStringLiteral("Points de génération"), 6720,
                                 960, 615, 285);
     LblPtCélébrité = etiquette(z, QStringLiteral("LblPtCélébrité"), QStringLiteral("Points de célébrité"), 7920, 720,
@@ -388,8 +388,10 @@ void FrmPrincipaleVorn::afficherLigne(int i) {
         const Qt::CheckState etat = l.valeur == 1 ? Qt::Checked : Qt::Unchecked;
         if (ChkComp[u]->checkState() != etat) ChkComp[u]->setCheckState(etat);
     }
+    // An untaken row is greyed with black digits whatever the desktop's colours.
     const QColor fond = l.active() ? palette().color(QPalette::Active, QPalette::Base) : GrisLigne;
-    for (QLineEdit* champ : {TxtFormule[u], TxtNiveau[u], TxtCB[u]}) colorerFond(champ, fond);
+    const QColor texte = l.active() ? palette().color(QPalette::Active, QPalette::Text) : QColor(Qt::black);
+    for (QLineEdit* champ : {TxtFormule[u], TxtNiveau[u], TxtCB[u]}) colorerFond(champ, fond, texte);
     const bool montrer = feuille.chargee;
     ecrire(TxtFormule[u], montrer ? QString::number(l.base) : QString());
     ecrire(TxtNiveau[u], montrer ? QString::number(l.niveau) : QString());

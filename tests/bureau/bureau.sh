@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Runs a test program on a real X server: Xvfb of the given size with a
 # window manager, so that frames, placement and input timing are real.
-#   bureau.sh WIDTHxHEIGHT SCALE PROGRAM [ARGS...]
+#   bureau.sh WIDTHxHEIGHT SCALE clair|sombre PROGRAM [ARGS...]
+# "sombre" takes the desktop's dark theme through the GTK platform theme.
 set -euo pipefail
-taille="$1" echelle="$2"
-shift 2
+taille="$1" echelle="$2" theme="$3"
+shift 3
+if [[ "$theme" == sombre ]]; then
+    export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
+fi
 runtime="$(mktemp -d)"
 chmod 700 "$runtime"
 trap 'kill "${wm_pid:-}" "${x_pid:-}" 2>/dev/null || true; rm -rf "$runtime"' EXIT

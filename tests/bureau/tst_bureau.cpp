@@ -20,7 +20,12 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
+#include <QStyleOptionGroupBox>
 #include <QTest>
+
+#include <cmath>
 #include <QTimer>
 #include <QToolButton>
 
@@ -59,7 +64,7 @@ struct Programme {
 
     // Through the welcome and choice screens to the sheet of a "Recrue".
     FrmPrincipaleVorn* feuille(int profession = 0) {
-        app.Demarrer();
+        if (!app.accueil()) app.Demarrer();
         app.accueil()->TxtNomAccueil->setText(QStringLiteral("JOUEUR"));
         app.accueil()->BtnContinuerAccueil->click();
         app.choix()->TxtNomPerso->setText(QStringLiteral("AGENT"));
@@ -101,6 +106,100 @@ void verifierCentre(QWidget* w) {
           w->frameGeometry().width(), w->frameGeometry().height());
 }
 
+// Every text of a screen that its place cannot hold, measured with the widget's font and the style's rectangles.
+QStringList debordements(QWidget* ecran, int& mesures) {
+    QStringList trop;
+    auto tenir = [&](const QWidget* w, const QString& texte, const QRect& place, int drapeaux = 0) {
+        if (texte.isEmpty()) return;
+        ++mesures;
+        const QRect besoin = w->fontMetrics().boundingRect(place, drapeaux | Qt::TextShowMnemonic, texte);
+        if (besoin.width() > place.width() || besoin.height() > place.height()) {
+            trop << QStringLiteral("%1 « %2 »: %3x%4 > %5x%6")
+                        .arg(w->objectName(), texte)
+                        .arg(besoin.width()).arg(besoin.height()).arg(place.width()).arg(place.height());
+        }
+    };
+    QList<QWidget*> widgets = ecran->findChildren<QWidget*>();
+    for (QWidget* w : widgets) {
+        if (!w->isVisibleTo(ecran) || w->objectName().startsWith(QStringLiteral("qt_"))) continue;
+        const QStyle* st = w->style();
+        if (auto* l = qobject_cast<QLabel*>(w)) {
+            const int marge = l->margin() + std::max(0, l->indent());
+            tenir(l, l->text(), l->contentsRect().adjusted(marge, marge, -marge, -marge),
+                  int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0));
+        } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+            QStyleOptionButton o;
+            o.initFrom(b);
+            o.text = b->text();
+            const auto element = qobject_cast<QCheckBox*>(b)      ? QStyle::SE_CheckBoxContents
+                                 : qobject_cast<QRadioButton*>(b) ? QStyle::SE_RadioButtonContents
+                                                                  : QStyle::SE_PushButtonContents;
+            if (!qobject_cast<QToolButton*>(b)) tenir(b, b->text(), st->subElementRect(element, &o, b));
+        } else if (auto* c = qobject_cast<QComboBox*>(w)) {
+            QStyleOptionComboBox o;
+            o.initFrom(c);
+            o.frame = c->hasFrame();
+            const QRect champ = st->subControlRect(QStyle::CC_ComboBox, &o, QStyle::SC_ComboBoxEditField, c);
+            for (int i = 0; i < c->count(); ++i) tenir(c, c->itemText(i), champ);
+        } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
+            QStyleOptionFrame o;
+            o.initFrom(e);
+            o.lineWidth = e->hasFrame() ? st->pixelMetric(QStyle::PM_DefaultFrameWidth, &o, e) : 0;
+            // QLineEdit keeps two pixels on each side of its text.
+            const QRect place = st->subElementRect(QStyle::SE_LineEditContents, &o, e) - e->textMargins() -
+                                QMargins(2, 0, 2, 0);
+            tenir(e, e->text(), place);
+        } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+            QStyleOptionGroupBox o;
+            o.initFrom(g);
+            o.text = g->title();
+            o.subControls = QStyle::SC_GroupBoxLabel;
+            tenir(g, g->title(), st->subControlRect(QStyle::CC_GroupBox, &o, QStyle::SC_GroupBoxLabel, g) & g->rect());
+        } else if (auto* lst = qobject_cast<QListWidget*>(w)) {
+            for (int i = 0; i < lst->count(); ++i) tenir(lst, lst->item(i)->text(), lst->viewport()->rect());
+        }
+    }
+    return trop;
+}
+
+// WCAG contrast of two colours.
+double contraste(const QColor& a, const QColor& b) {
+    auto luminance = [](const QColor& c) {
+        auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Every text drawn with less than 4.5 : 1 against what is behind it. Disabled buttons are inactive controls, left out.
+QStringList peuContrastes(QWidget* ecran, double& minimum) {
+    QStringList faibles;
+    for (QWidget* w : ecran->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(ecran) || w->objectName().startsWith(QStringLiteral("qt_"))) continue;
+        const QPalette::ColorGroup groupe = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
+        QPalette::ColorRole texte = QPalette::WindowText, fond = QPalette::Window;
+        const QWidget* derriere = w; // whose palette paints the background
+        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QListWidget*>(w)) {
+            texte = QPalette::Text;
+            fond = QPalette::Base;
+        } else if (qobject_cast<QComboBox*>(w) || qobject_cast<QPushButton*>(w)) {
+            texte = QPalette::ButtonText;
+            fond = QPalette::Button;
+        } else if (auto* l = qobject_cast<QLabel*>(w); l && !l->text().isEmpty()) {
+            while (!derriere->autoFillBackground() && !derriere->isWindow()) derriere = derriere->parentWidget();
+        } else if (auto* b = qobject_cast<QAbstractButton*>(w); b && !b->text().isEmpty() && b->isEnabled()) {
+            while (!derriere->autoFillBackground() && !derriere->isWindow()) derriere = derriere->parentWidget();
+        } else {
+            continue;
+        }
+        const double r = contraste(w->palette().color(groupe, texte), derriere->palette().color(groupe, fond));
+        minimum = std::min(minimum, r);
+        if (r < 4.5) faibles << QStringLiteral("%1: %2").arg(w->objectName()).arg(r, 0, 'f', 2);
+    }
+    return faibles;
+}
+
 QStringList ligne(FrmPrincipaleVorn* f, int i) {
     const auto u = static_cast<std::size_t>(i);
     return {f->TxtNiveau[u]->text(), f->TxtCB[u]->text(), f->TxtFormule[21]->text(), f->TxtPtGénération->text()};
@@ -111,7 +210,17 @@ class TestBureau : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { PreparerApplication(*qApp); }
+    void initTestCase() {
+        PreparerApplication(*qApp);
+        // A window mapped while the window manager is still starting can be lost: wait until one gets framed.
+        bool pret = false;
+        for (int essai = 0; essai < 10 && !pret; ++essai) {
+            QWidget sonde;
+            sonde.show();
+            pret = QTest::qWaitFor([&] { return sonde.frameGeometry() != sonde.geometry(); }, 1000);
+        }
+        QVERIFY2(pret, "no window manager frames the windows");
+    }
 
     // Every screen is centred by its outer size, frame and menu bar included; the About box on the sheet.
     void centrage() {
@@ -141,6 +250,61 @@ private slots:
         });
         f->CmbAge->setCurrentIndex(1);
         emit f->CmbAge->activated(1);
+    }
+
+    // Every caption, every entry of every list and every display value shows whole; every text reads at 4.5 : 1 or more.
+    void textesEtContrastes() {
+        QStringList trop, faibles;
+        double minimum = 21;
+        int mesures = 0;
+        QStringList ecrans;
+        auto verifier = [&](QWidget* ecran) {
+            ecrans << ecran->objectName();
+            trop << debordements(ecran, mesures);
+            faibles << peuContrastes(ecran, minimum);
+        };
+        // A dark desktop theme must have been taken up, or the check would prove nothing.
+        if (qEnvironmentVariable("GTK_THEME").endsWith(QStringLiteral(":dark"))) {
+            QVERIFY(qApp->palette().color(QPalette::Window).lightness() < 100);
+        }
+        for (int profession = 0; profession < 7; ++profession) {
+            Programme p;
+            if (profession == 0) {
+                p.app.Demarrer();
+                verifier(p.app.accueil());
+                p.app.accueil()->TxtNomAccueil->setText(QStringLiteral("JOUEUR"));
+                p.app.accueil()->BtnContinuerAccueil->click();
+                verifier(p.app.choix());
+                p.app.choix()->hide();
+            }
+            FrmPrincipaleVorn* f = p.feuille(profession);
+            QTimer::singleShot(0, f, [&] {
+                QWidget* dialogue = QApplication::activeModalWidget();
+                verifier(dialogue);
+                QTimer::singleShot(0, f, [&] {
+                    verifier(QApplication::activeModalWidget());
+                    QApplication::activeModalWidget()->close();
+                });
+                if (profession == 0) f->MnuAPropos->trigger();
+                dialogue->close();
+            });
+            f->CmbAge->setCurrentIndex(f->CmbAge->count() - 1);
+            emit f->CmbAge->activated(f->CmbAge->count() - 1);
+            // The widest entry of each list chosen; untaken and taken skill rows both shown.
+            for (QComboBox* c : f->findChildren<QComboBox*>()) {
+                int large = 0;
+                for (int i = 1; i < c->count(); ++i) {
+                    if (c->fontMetrics().horizontalAdvance(c->itemText(i)) >
+                        c->fontMetrics().horizontalAdvance(c->itemText(large))) large = i;
+                }
+                c->setCurrentIndex(large);
+            }
+            f->ChkComp[0]->click();
+            verifier(f);
+        }
+        qInfo("%d textes mesurés sur %s; plus faible contraste: %.2f", mesures, qPrintable(ecrans.join(' ')), minimum);
+        QVERIFY2(trop.isEmpty(), qPrintable(trop.join(QLatin1Char('\n'))));
+        QVERIFY2(faibles.isEmpty(), qPrintable(faibles.join(QLatin1Char('\n'))));
     }
 
     // A held arrow repeats while the raises are accepted; the first refusal shows one box and ends the repeat.
