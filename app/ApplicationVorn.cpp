@@ -5,6 +5,7 @@
 #include "FrmAccueilVorn.h"
 #include "FrmChoixVorn.h"
 #include "FrmPrincipaleVorn.h"
+#include "MiseEnPage.h"
 #include "ModuleVorn.h"
 
 #include <QApplication>

@@ -1,6 +1,8 @@
 #include "FrmAProposVorn.h"
 
-#include "Commun.h"
+#include "Affichage.h"
+#include "MiseEnPage.h"
+#include "TexteQt.h"
 #include "VersionVorn.h"
 
 #include <QFrame>

@@ -1,7 +1,11 @@
 #include "FrmAccueilVorn.h"
 
-#include "Commun.h"
+#include "Affichage.h"
+#include "ChampNomFiltre.h"
+#include "MiseEnPage.h"
 #include "ModuleVorn.h"
+#include "NavigationVorn.h"
+#include "TexteQt.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,9 +1,12 @@
 #include "FrmChoixVorn.h"
 
+#include "ChampNomFiltre.h"
 #include "Choix.h"
-#include "Commun.h"
+#include "MiseEnPage.h"
 #include "ModuleVorn.h"
+#include "NavigationVorn.h"
 #include "Tables.h"
+#include "TexteQt.h"
 
 #include <QFocusEvent>
 #include <QGroupBox>

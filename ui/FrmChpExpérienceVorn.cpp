@@ -1,7 +1,10 @@
 #include "FrmChpExpérienceVorn.h"
 
-#include "Commun.h"
+#include "Affichage.h"
+#include "MiseEnPage.h"
+#include "NavigationVorn.h"
 #include "Tables.h"
+#include "TexteQt.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

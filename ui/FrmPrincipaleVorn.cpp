@@ -1,9 +1,13 @@
 #include "FrmPrincipaleVorn.h"
 
-#include "Commun.h"
+#include "Affichage.h"
+#include "Couleurs.h"
 #include "FrmChpExpérienceVorn.h"
+#include "MiseEnPage.h"
 #include "ModuleVorn.h"
+#include "NavigationVorn.h"
 #include "Texte.h"
+#include "TexteQt.h"
 #include "UpDownNiv.h"
 
 #include <QAbstractItemView>
@@ -20,8 +24,6 @@
 #include <QVBoxLayout>
 
 namespace {
-const QColor GrisLigne(192, 192, 192);
-
 QLabel* etiquette(QWidget* parent, const QString& nom, const QString& texte, int l, int t, int w, int h) {
     auto* e = new QLabel(texte, parent);
     nommer(e, nom, texte);
@@ -220,7 +222,7 @@ void FrmPrincipaleVorn::construireCompetences() {
 
     Line1 = new QFrame(f);
     Line1->setObjectName(QStringLiteral("Line1"));
-    fondUni(Line1, QColor(224, 224, 224));
+    fondUni(Line1, CouleursVorn::grisClair());
     Line1->setGeometry(tw(5820), tw(120), 1, tw(4800) - tw(120));
 
     QWidget* precedent = nullptr;
@@ -378,7 +380,7 @@ void FrmPrincipaleVorn::afficherLigne(int i) {
         const Qt::CheckState etat = l.valeur == 1 ? Qt::Checked : Qt::Unchecked;
         if (ChkComp[u]->checkState() != etat) ChkComp[u]->setCheckState(etat);
     }
-    const QColor fond = l.active() ? palette().color(QPalette::Active, QPalette::Base) : GrisLigne;
+    const QColor fond = l.active() ? palette().color(QPalette::Active, QPalette::Base) : CouleursVorn::gris();
     for (QLineEdit* champ : {TxtFormule[u], TxtNiveau[u], TxtCB[u]}) colorerFond(champ, fond);
     const bool montrer = feuille.chargee;
     ecrire(TxtFormule[u], montrer ? QString::number(l.base) : QString());

@@ -5,6 +5,7 @@
 
 #include "FrmAProposVorn.h"
 #include "FrmChpExpérienceVorn.h"
+#include "TexteQt.h"
 #include "UpDownNiv.h"
 
 #include <QAction>
