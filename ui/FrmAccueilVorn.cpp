@@ -2,6 +2,7 @@
 
 #include "Affichage.h"
 #include "ChampNomFiltre.h"
+#include "Messages.h"
 #include "MiseEnPage.h"
 #include "ModuleVorn.h"
 #include "NavigationVorn.h"
@@ -64,8 +65,7 @@ void FrmAccueilVorn::Form_Load() { CentrerForm(this); }
 
 void FrmAccueilVorn::BtnContinuerAccueil_Click() {
     if (TxtNomAccueil->text().isEmpty()) {
-        nav.messagerie().Afficher(this, QStringLiteral("Vous devez impérativement rentrer le nom du joueur !"),
-                                  QStringLiteral("Erreur - Nom du Joueur"), Messagerie::Exclamation);
+        nav.messagerie().Afficher(this, qs(MessageNomJoueur), qs(TitreNomJoueur), Messagerie::Exclamation);
         TxtNomAccueil->setFocus();
         return;
     }

@@ -1,6 +1,7 @@
 #include "FrmChpExpérienceVorn.h"
 
 #include "Affichage.h"
+#include "Messages.h"
 #include "MiseEnPage.h"
 #include "NavigationVorn.h"
 #include "Tables.h"

@@ -244,7 +244,7 @@ void FrmPrincipaleVorn::construireCompetences() {
         }
         ChkComp[u] = chk;
 
-        LblFormule[u] = etiquette(f, indexe(QStringLiteral("LblFormule"), i), qs(Competences[u].formule),
+        LblFormule[u] = etiquette(f, indexe(QStringLiteral("LblFormule"), i), qs(FormuleCompetence(i)),
                                   droite ? 8400 : 2760, haut + 15, i == LigneSeduction ? 1335 : 1095, 255);
         LblFormule[u]->setAccessibleName(QStringLiteral("Formule de ") + nomComp);
         TxtFormule[u] = affichage(f, indexe(QStringLiteral("TxtFormule"), i), QStringLiteral("Base de ") + nomComp,
@@ -255,7 +255,7 @@ void FrmPrincipaleVorn::construireCompetences() {
         nommer(spin, indexe(QStringLiteral("UpDownNiv"), i), QStringLiteral("Changer le niveau de ") + nomComp);
         placer(spin, droite ? 10680 : 4800, haut, 195, 285);
         spin->setBuddy(TxtNiveau[u]);
-        spin->setRange(FeuilleVorn::NiveauMin, FeuilleVorn::NiveauMax);
+        spin->setRange(NiveauMin, NiveauMax);
         UpDownNivs[u] = spin;
         TxtCB[u] = affichage(f, indexe(QStringLiteral("TxtCB"), i), QStringLiteral("CB de ") + nomComp,
                              droite ? 11040 : 5160, haut, 375, 285);
@@ -339,8 +339,7 @@ void FrmPrincipaleVorn::ChkComp_Click(int index, bool coche) {
 
 void FrmPrincipaleVorn::MnuNouveau_Click() {
     ConfirmerQuitter = 0;
-    m.Reponse = nav.messagerie().Afficher(this, QStringLiteral("Etes-vous sûr de vouloir créer un nouvel agent ?"),
-                                          QStringLiteral("Nouveau"), Messagerie::QuestionOuiNon);
+    m.Reponse = nav.messagerie().Afficher(this, qs(QuestionNouveau), qs(TitreNouveau), Messagerie::QuestionOuiNon);
     if (m.Reponse == Messagerie::Oui) {
         nav.NouvelAgent();
     } else {
