@@ -22,12 +22,13 @@ TEST(Cicatrices, LeD100SelonLeBudgetPuisLeD6PuisUnD100ParCicatrice) {
         SCOPED_TRACE(testing::PrintToString(jets));
         ModuleVorn m;
         m.PtGeneration = budget;
-        DesScriptes des(jets);
+        DesScriptes des;
+        des.jets.assign(jets.begin(), jets.end());
         TirageCicatrices(m, des);
         const int n = bonus / 20;
         std::vector<std::int16_t> faces(static_cast<std::size_t>(n > 0 ? n + 2 : 1), 100);
         if (n > 0) faces[1] = 6;
-        EXPECT_TRUE(des.faces == faces && des.suivant == jets.size()) << testing::PrintToString(des.faces);
+        EXPECT_TRUE(des.faces == faces && des.jets.empty()) << testing::PrintToString(des.faces);
         EXPECT_EQ((std::array{m.Cicatrice1, m.Cicatrice2, m.Cicatrice3}), cicatrices);
         EXPECT_EQ(std::pair(+m.NbCicatrices, +m.BonusCicatrices), std::pair(n, bonus));
     }
