@@ -20,7 +20,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 bool lisibleOuActionnable(const QWidget* w) {
@@ -104,10 +107,20 @@ private slots:
             }
             return e;
         };
+        // A window's title, and whether it opened centred on the screen's free area (a frame's width aside).
+        const auto fenetre = [](QWidget* w) {
+            const QPoint ecart = w->frameGeometry().center() - w->screen()->availableGeometry().center();
+            return w->windowTitle() + (ecart.manhattanLength() <= 8 ? u" centrée"_s : u" décentrée"_s);
+        };
         QCOMPARE(ecarts(0, accueil), QStringList());
+        QCOMPARE(fenetre(accueil), u"Accueil - Vorn centrée"_s);
         QCOMPARE(ecarts(1, choix), QStringList());
+        QCOMPARE(fenetre(choix), u"Choix - Vorn centrée"_s);
         FrmPrincipaleVorn* f = p.allerALaFeuille();
         QCOMPARE(ecarts(2, f), QStringList());
+        QCOMPARE(f->windowTitle(), u"Création - Vorn"_s);
+        FrmChpExpérienceVorn champs(p.module, *p.app, f);
+        QCOMPARE(fenetre(&champs), u"Champs d'Expérience - Vorn centrée"_s);
         // The sheet's drawing area keeps its size; the window fits it exactly.
         QCOMPARE(f->FrmCompétences->parentWidget()->size(), QSize(792, 536));
         QCOMPARE(f->minimumSize(), f->maximumSize());
