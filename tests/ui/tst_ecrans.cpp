@@ -84,7 +84,11 @@ private slots:
             {{"TxtNomJoueur", 120, 240, 2175, 285, true}, {"TxtNomPerso", 2520, 240, 2175, 285, true},
              {"TxtSexe", 4920, 240, 855, 285}, {"Label1(0)", 505, 1200, 1575, 255, true},
              {"Label1(1)", 505, 2280, 2055, 255, true}, {"FrmCompétences", 120, 3120, 11655, 4815},
-             {"Line1", -1, 0, 0, 0, false, true}},
+             {"FrmCaractéristiques", 120, 600, 4695, 2415}, {"ChkComp(0)", 240, 480, 2460, 255},
+             {"ChkComp(2)", 240, 1200, 255, 255}, {"ChkComp(23)", 6120, 4440, 2460, 255},
+             {"LblFormule(21)", 8400, 3735, 1335, 255}, {"TxtFormule(12)", 9840, 480, 375, 285},
+             {"TxtNiveau(12)", 10320, 480, 360, 285}, {"UpDownNiv(12)", 10680, 480, 195, 285},
+             {"TxtCB(11)", 5160, 4440, 375, 285}, {"Line1", -1, 0, 0, 0, false, true}},
             {{"FrmAProposVorn", 0, 0, 5115, 4470}, {"LblTitreAPropos", 1770, 120, 2925, 480, true},
              {"lblDescription", 240, 1800, 4605, 810, false, true}, {"BtnOkAPropos", 1920, 3960, 1260, 345}},
         }};
@@ -119,6 +123,11 @@ private slots:
         FrmPrincipaleVorn* f = p.allerALaFeuille();
         QCOMPARE(ecarts(2, f), QStringList());
         QCOMPARE(f->windowTitle(), u"Création - Vorn"_s);
+        // Display fields read as if enabled; the menu entries carry their names.
+        const QPalette texte = f->TxtRang->palette();
+        QCOMPARE(texte.color(QPalette::Disabled, QPalette::Text), texte.color(QPalette::Active, QPalette::Text));
+        for (const char* nom : {"MnuAgent", "MnuNouveau", "MnuTiret", "MnuQuitter", "MnuPtInt", "MnuAPropos"})
+            QVERIFY2(f->findChild<QObject*>(nom), nom);
         FrmChpExpérienceVorn champs(p.module, *p.app, f);
         QCOMPARE(fenetre(&champs), u"Champs d'Expérience - Vorn centrée"_s);
         // The sheet's drawing area keeps its size; the window fits it exactly.
