@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 
@@ -117,8 +118,10 @@ private slots:
             return w->windowTitle() + (ecart.manhattanLength() <= 8 ? u" centrée"_s : u" décentrée"_s);
         };
         QCOMPARE(ecarts(0, accueil), QStringList());
+        QVERIFY(p.app->accueil()->BtnContinuerAccueil->isDefault());
         QCOMPARE(fenetre(accueil), u"Accueil - Vorn centrée"_s);
         QCOMPARE(ecarts(1, choix), QStringList());
+        QVERIFY(!p.app->choix()->BtnContinuerChoix->isDefault()); // this screen has no default button
         QCOMPARE(fenetre(choix), u"Choix - Vorn centrée"_s);
         FrmPrincipaleVorn* f = p.allerALaFeuille();
         QCOMPARE(ecarts(2, f), QStringList());
@@ -130,11 +133,16 @@ private slots:
             QVERIFY2(f->findChild<QObject*>(nom), nom);
         FrmChpExpérienceVorn champs(p.module, *p.app, f);
         QCOMPARE(fenetre(&champs), u"Champs d'Expérience - Vorn centrée"_s);
+        QCOMPARE(champs.minimumSize(), champs.maximumSize());
+        // The two arrows of a spin control share its whole height.
+        const UpDownNiv* s = f->UpDownNivs[12];
+        QCOMPARE(s->boutonHaut()->geometry().united(s->boutonBas()->geometry()), s->rect());
         // The sheet's drawing area keeps its size; the window fits it exactly.
         QCOMPARE(f->FrmCompétences->parentWidget()->size(), QSize(792, 536));
         QCOMPARE(f->minimumSize(), f->maximumSize());
         FrmAProposVorn apropos(f);
         QCOMPARE(ecarts(3, &apropos), QStringList());
+        QVERIFY(apropos.BtnOkAPropos->isDefault());
         QCOMPARE((QStringList{f->LblFormule[0]->text(), f->LblFormule[2]->text(), f->LblFormule[21]->text()}),
                  (QStringList{"(FOR+DEX)/2", "VOL", "(VOL+Niv Char)/2"}));
     }
