@@ -10,7 +10,7 @@ namespace {
 using D = Description;
 
 // The sheet's choices as the oracle reads them.
-Oracle::Choix choix(const FeuilleVorn& f) {
+Oracle::Choix lireChoix(const FeuilleVorn& f) {
     Oracle::Choix c;
     for (std::size_t k = 0; k < 5; ++k) {
         c.listes[k] = f.caract[k].index;
@@ -22,7 +22,7 @@ Oracle::Choix choix(const FeuilleVorn& f) {
 
 testing::AssertionResult Invariants(const FeuilleVorn& f) {
     ModuleVorn& m = f.m;
-    const Oracle::Choix c = choix(f);
+    const Oracle::Choix c = lireChoix(f);
     const int points = Oracle::Points(c, m.PtGeneration), celebrite = Oracle::Celebrite(c, m.BonusSexe);
     // The booked choices, which a refusal puts back.
     bool reserve =
@@ -77,10 +77,21 @@ TEST(EconomieProperty, LesPointsRestantsSuiventToujoursLesChoixReserves) {
                 const std::int16_t choix = tirer(genre == 1 ? f.description[c].entrees.size() : 11);
                 SCOPED_TRACE(testing::Message() << "graine " << graine << ", rang " << rang << ", opération " << n
                                                 << " (" << genre << ", " << cible << ", " << choix << ")");
+                // What the action asks for: the oracle accepts it exactly when the points stay positive.
+                Oracle::Choix voulu = lireChoix(f);
+                int& niveau = voulu.niveaux[c];
+                if (genre < 2) voulu.listes[5 * static_cast<std::size_t>(genre) + c] = choix;
+                else niveau = std::array{1, 0, niveau - 1, niveau + 1}[static_cast<std::size_t>(genre - 2)];
                 const Action a = genre == 0   ? f.ChoisirCaract(ToutesCaract[c], choix)
                                  : genre == 1 ? f.ChoisirDescription(ToutesDescriptions[c], choix)
                                               : (f.*competences[static_cast<std::size_t>(genre - 2)])(cible);
                 ASSERT_TRUE(Invariants(f));
+                if (a.acceptee()) {
+                    ASSERT_EQ(lireChoix(f), voulu);
+                }
+                if (a.refusee()) {
+                    ASSERT_LT(Oracle::Points(voulu, m.PtGeneration), 0);
+                }
                 std::string apres = Etat(f);
                 // A refused or void action leaves everything as it was booked.
                 if (!a.acceptee()) {
