@@ -140,6 +140,7 @@ private slots:
         // The sheet's drawing area keeps its size; the window fits it exactly.
         QCOMPARE(f->FrmCompétences->parentWidget()->size(), QSize(792, 536));
         QCOMPARE(f->minimumSize(), f->maximumSize());
+        QCOMPARE(f->width(), 792);
         FrmAProposVorn apropos(f);
         QCOMPARE(ecarts(3, &apropos), QStringList());
         QVERIFY(apropos.BtnOkAPropos->isDefault());
