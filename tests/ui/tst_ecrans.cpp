@@ -122,6 +122,13 @@ private slots:
         QCOMPARE(fenetre(accueil), u"Accueil - Vorn centrée"_s);
         QCOMPARE(ecarts(1, choix), QStringList());
         QVERIFY(!p.app->choix()->BtnContinuerChoix->isDefault()); // this screen has no default button
+        QStringList tabulation; // the choice screen's tab order
+        for (QWidget* w = p.app->choix()->TxtNomPerso; tabulation.size() < 15; w = w->nextInFocusChain()) {
+            if (w->focusPolicy() & Qt::TabFocus) tabulation << w->objectName();
+        }
+        QCOMPARE(tabulation.join(u' '), u"TxtNomPerso OptRang(0) OptRang(1) OptRang(2) BtnContinuerChoix BtnQuitterChoix "
+                                        u"OptSexe(0) OptSexe(1) OptProfession(0) OptProfession(1) OptProfession(2) "
+                                        u"OptProfession(3) OptProfession(4) OptProfession(5) OptProfession(6)"_s);
         QCOMPARE(fenetre(choix), u"Choix - Vorn centrée"_s);
         FrmPrincipaleVorn* f = p.allerALaFeuille();
         QCOMPARE(ecarts(2, f), QStringList());
@@ -298,8 +305,10 @@ private slots:
         ProgrammeTest p;
         FrmPrincipaleVorn* f = p.allerALaFeuille();
         QCOMPARE((QStringList{f->ChkComp[21]->accessibleName(), f->TxtNiveau[21]->accessibleName(),
-                              f->TxtPtGénération->accessibleName(), f->CmbFOR->accessibleName()}),
-                 (QStringList{"Séduction", "Niveau de Séduction", "Points de génération", "FOR"}));
+                              f->LblFormule[21]->accessibleName(), f->TxtPtGénération->accessibleName(),
+                              f->CmbFOR->accessibleName()}),
+                 (QStringList{"Séduction", "Niveau de Séduction", "Formule de Séduction", "Points de génération",
+                              "FOR"}));
     }
 };
 
