@@ -126,9 +126,10 @@ private slots:
         for (QWidget* w = p.app->choix()->TxtNomPerso; tabulation.size() < 15; w = w->nextInFocusChain()) {
             if (w->focusPolicy() & Qt::TabFocus) tabulation << w->objectName();
         }
-        QCOMPARE(tabulation.join(u' '), u"TxtNomPerso OptRang(0) OptRang(1) OptRang(2) BtnContinuerChoix BtnQuitterChoix "
-                                        u"OptSexe(0) OptSexe(1) OptProfession(0) OptProfession(1) OptProfession(2) "
-                                        u"OptProfession(3) OptProfession(4) OptProfession(5) OptProfession(6)"_s);
+        QCOMPARE(tabulation.join(u' '),
+                 u"TxtNomPerso OptRang(0) OptRang(1) OptRang(2) BtnContinuerChoix BtnQuitterChoix OptSexe(0) "
+                 u"OptSexe(1) OptProfession(0) OptProfession(1) OptProfession(2) OptProfession(3) OptProfession(4) "
+                 u"OptProfession(5) OptProfession(6)"_s);
         QCOMPARE(fenetre(choix), u"Choix - Vorn centrée"_s);
         FrmPrincipaleVorn* f = p.allerALaFeuille();
         QCOMPARE(ecarts(2, f), QStringList());
