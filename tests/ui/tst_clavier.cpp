@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -59,6 +60,8 @@ private slots:
         activer(choix);
         QCOMPARE(QApplication::focusWidget(), choix->TxtNomPerso);
         taper(choix->TxtNomPerso, QStringLiteral("max"));
+        touche(Qt::Key_Return); // this screen has no default button: Enter does nothing
+        QVERIFY(!p.app->feuille());
         QVERIFY(tabulerVers(choix->OptRang[2]));
         touche(Qt::Key_Up); // Recrue -> Agent
         QVERIFY(tabulerVers(choix->OptSexe[0]));
@@ -134,6 +137,13 @@ private slots:
         taper(box, saisi);
         // Tab moves the focus instead of being typed; other control keys type nothing.
         QCOMPARE(box->text(), QString(attendu).remove(QLatin1Char('\t')).remove(QChar(1)));
+
+        // Text an input method commits is filtered as typed text is.
+        box->clear();
+        QInputMethodEvent methode;
+        methode.setCommitString(QStringLiteral("zoé"));
+        QApplication::sendEvent(box, &methode);
+        QCOMPARE(box->text(), QStringLiteral("ZOÉ"));
 
         box->clear();
         QApplication::clipboard()->setText(saisi);

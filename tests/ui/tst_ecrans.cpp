@@ -77,7 +77,7 @@ private slots:
         };
         const std::array<std::vector<Trait>, 4> ecrans{{
             {{"FrmAccueilVorn", 0, 0, 5430, 3225}, {"LblTexteAccueil", 1920, 360, 3255, 1095, true, true},
-             {"TxtNomAccueil", 1920, 1800, 3015, 375}, {"BtnContinuerAccueil", 840, 2640, 1335, 375},
+             {"LblNomAccueil", 480, 1920, 1215, 255}, {"TxtNomAccueil", 1920, 1800, 3015, 375}, {"BtnContinuerAccueil", 840, 2640, 1335, 375},
              {"BtnQuitterAccueil", 3240, 2640, 1335, 375}, {"ImgAccueil", 240, 240, 1230, 1245}},
             {{"FrmChoixVorn", 0, 0, 7230, 5445}, {"TxtNomPerso", 3120, 240, 2655, 375},
              {"FrameProfession", 3960, 840, 3135, 3735}, {"BtnContinuerChoix", 1800, 4920, 1455, 375},
@@ -142,9 +142,17 @@ private slots:
         FrmChpExpérienceVorn champs(p.module, *p.app, f);
         QCOMPARE(fenetre(&champs), u"Champs d'Expérience - Vorn centrée"_s);
         QCOMPARE(champs.minimumSize(), champs.maximumSize());
+        QVERIFY(champs.LblNbChoixExp->y() > 0); // laid out, not left in the corner
         // The two arrows of a spin control share its whole height.
         const UpDownNiv* s = f->UpDownNivs[12];
         QCOMPARE(s->boutonHaut()->geometry().united(s->boutonBas()->geometry()), s->rect());
+        QCOMPARE(std::pair(s->minimum(), s->maximum()), std::pair(1, 15));
+        // Display fields and lists take no input.
+        QWidgetList affichages{f->LstCicatrices, f->LstChpExpérience};
+        for (QLineEdit* c : f->findChildren<QLineEdit*>()) affichages << c;
+        for (QWidget* w : affichages) {
+            QVERIFY2(!w->isEnabled() && w->focusPolicy() == Qt::NoFocus, qPrintable(w->objectName()));
+        }
         // The sheet's drawing area keeps its size; the window fits it exactly.
         QCOMPARE(f->FrmCompétences->parentWidget()->size(), QSize(792, 536));
         QCOMPARE(f->minimumSize(), f->maximumSize());
