@@ -5,7 +5,10 @@
 #include "FrmAccueilVorn.h"
 #include "FrmChoixVorn.h"
 #include "FrmPrincipaleVorn.h"
+#include "Messages.h"
+#include "MiseEnPage.h"
 #include "ModuleVorn.h"
+#include "TexteQt.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -63,8 +66,7 @@ void ApplicationVorn::APropos(QWidget* feuille) {
 }
 
 bool ApplicationVorn::ConfirmerQuitter(QWidget* parent) {
-    m_.Reponse = messagerie_.Afficher(parent, QStringLiteral("Etes-vous sûr de vouloir quitter le programme ?"),
-                                      QStringLiteral("Quitter"), Messagerie::QuestionOuiNon);
+    m_.Reponse = messagerie_.Afficher(parent, qs(QuestionQuitter), qs(TitreQuitter), Messagerie::QuestionOuiNon);
     if (m_.Reponse != Messagerie::Oui) return false;
     termine_ = true;
     for (QWidget* w : {static_cast<QWidget*>(feuille_), static_cast<QWidget*>(choix_),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Commun.h"
+#include "NavigationVorn.h"
 #include "FrmAccueilVorn.h"
 #include "FrmChoixVorn.h"
 #include "FrmPrincipaleVorn.h"

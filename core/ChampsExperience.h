@@ -8,9 +8,6 @@
 #include <string_view>
 #include <vector>
 
-inline constexpr std::string_view MessagePlusDeChamps = "Vous n'avez plus de Champs d'Expérience à choisir!";
-inline constexpr std::string_view TitreChampsExp = "Erreur - Champs d'Expérience";
-
 // The fields-of-experience dialog as the rules see it: captions, ticks and
 // the counter's texts. Made anew at each opening.
 class ChampsExperienceVorn {

@@ -42,9 +42,3 @@ void TirageNbCicatrices(ModuleVorn& m, Des& des);
 void TirageEmplacements(ModuleVorn& m, Des& des);
 std::string_view EmplacementCicatrice(std::int16_t d100);
 
-// Top-left corner that centres a window of the given outer size on a screen
-// area, kept inside that area so that the title bar stays reachable.
-struct Position {
-    int x, y;
-};
-Position PositionCentree(int zoneX, int zoneY, int zoneLargeur, int zoneHauteur, int largeur, int hauteur);

@@ -27,16 +27,7 @@ void ListeDeroulante::selectionnerTexte(std::string_view t) {
     index = it == entrees.end() ? std::int16_t{-1} : i16(static_cast<int>(it - entrees.begin()));
 }
 
-std::string_view TitreRefus(Description d) {
-    switch (d) {
-    case Description::Apparence: return "Erreur - Apparence";
-    case Description::Age: return "Erreur - Age";
-    case Description::Faiblesse: return "Erreur - Faiblesse";
-    case Description::Taille: return "Erreur - Taille";
-    case Description::Poids: break;
-    }
-    return "Erreur - Poids";
-}
+std::string_view TitreRefus(Description d) { return TitresDescription[static_cast<std::size_t>(d)]; }
 
 FeuilleVorn::FeuilleVorn(ModuleVorn& module) : m(module) {
     for (auto& l : caract) l.entrees = enVecteur(ValeursCaract);
@@ -312,7 +303,8 @@ Action FeuilleVorn::LibererCompetence(int i) {
 
 void FeuilleVorn::majSeduction() {
     auto& s = lignes[LigneSeduction];
-    s.base = i16((lignes[LigneCharisme].niveau + m.ValVOL) / 2);
+    s.base = BaseCompetence(LigneSeduction, {m.ValFOR, m.ValDEX, m.ValVOL, m.ValPER, m.ValINT},
+                            lignes[LigneCharisme].niveau);
     majCB(LigneSeduction);
 }
 

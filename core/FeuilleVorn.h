@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Messages.h"
 #include "ModuleVorn.h"
 #include "Tables.h"
 
@@ -94,11 +95,6 @@ public:
     void CalculCélébrité();
     void ReconstruireChampsExpérience(); // when the sheet becomes active again
 
-    static constexpr std::int16_t NiveauMax = 15;
-    static constexpr std::int16_t NiveauMin = 1;
-    static constexpr std::int16_t CoutPriseCompetence = 100;
-    static constexpr std::int16_t CoutNiveau = 20;
-
 private:
     Action acheterCaract(Caract x, bool restauration);
     Action acheterDescription(Description d, bool restauration);
@@ -111,6 +107,3 @@ private:
 };
 
 std::string_view TitreRefus(Description d);
-inline constexpr std::string_view TitreCaracteristiques = "Erreur - Caractéristiques";
-inline constexpr std::string_view TitreCompetences = "Erreur - Compétences";
-inline constexpr std::string_view TitreNiveau = "Erreur - Niveau de Compétences";

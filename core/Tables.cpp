@@ -102,51 +102,56 @@ std::optional<std::string_view> Vitesse(std::int16_t v) { return chercher(vitess
 std::optional<std::string_view> Endurance(std::int16_t v) { return chercher(endurances, v); }
 std::optional<std::string_view> CourseNage(std::int16_t v) { return chercher(courses, v); }
 
+namespace {
+constexpr std::array<std::string_view, 6> NomsTermes{"FOR", "DEX", "VOL", "PER", "INT", "Niv Char"};
+} // namespace
+
 const std::array<CompetenceVorn, NbLignesCompetences> Competences{{
-    {"Agilité", "(FOR+DEX)/2"},
-    {"Alpinisme", "(VOL+FOR)/2"},
-    {"Charisme", "VOL"},
-    {"Combat à Distance", "(DEX+PER)/2"},
-    {"Combat au Corps-à-corps", "FOR"},
-    {"Conduite Automobile", "(DEX+PER)/2"},
-    {"Crochetage Serrures/coffres", "DEX"},
-    {"Cryptographie", "INT"},
-    {"Déguisement", "INT"},
-    {"Démolition", "INT"},
-    {"Électronique", "INT"},
-    {"Équitation", "(PER+VOL)/2"},
-    {"Furtivité", "VOL"},
-    {"Interrogation", "INT"},
-    {"Jeu", "PER"},
-    {"Langues", "INT"},
-    {"Nautisme", "(DEX+PER)/2"},
-    {"Pickpocket", "DEX"},
-    {"Pilotage", "(DEX+PER)/2"},
-    {"Plongée", "(FOR+DEX)/2"},
-    {"Sciences", "INT"},
-    {"Séduction", "(VOL+Niv Char)/2"},
-    {"Sixième Sens", "(INT+PER)/2"},
-    {"Usages Locaux", "PER"},
+    {"Agilité", {Terme::FOR, Terme::DEX}},
+    {"Alpinisme", {Terme::VOL, Terme::FOR}},
+    {"Charisme", {Terme::VOL, Terme::VOL}},
+    {"Combat à Distance", {Terme::DEX, Terme::PER}},
+    {"Combat au Corps-à-corps", {Terme::FOR, Terme::FOR}},
+    {"Conduite Automobile", {Terme::DEX, Terme::PER}},
+    {"Crochetage Serrures/coffres", {Terme::DEX, Terme::DEX}},
+    {"Cryptographie", {Terme::INT, Terme::INT}},
+    {"Déguisement", {Terme::INT, Terme::INT}},
+    {"Démolition", {Terme::INT, Terme::INT}},
+    {"Électronique", {Terme::INT, Terme::INT}},
+    {"Équitation", {Terme::PER, Terme::VOL}},
+    {"Furtivité", {Terme::VOL, Terme::VOL}},
+    {"Interrogation", {Terme::INT, Terme::INT}},
+    {"Jeu", {Terme::PER, Terme::PER}},
+    {"Langues", {Terme::INT, Terme::INT}},
+    {"Nautisme", {Terme::DEX, Terme::PER}},
+    {"Pickpocket", {Terme::DEX, Terme::DEX}},
+    {"Pilotage", {Terme::DEX, Terme::PER}},
+    {"Plongée", {Terme::FOR, Terme::DEX}},
+    {"Sciences", {Terme::INT, Terme::INT}},
+    {"Séduction", {Terme::VOL, Terme::NivCharisme}},
+    {"Sixième Sens", {Terme::INT, Terme::PER}},
+    {"Usages Locaux", {Terme::PER, Terme::PER}},
 }};
 
 bool EstCompetenceLibre(int ligne) { return ligne == LigneCharisme || ligne == LigneConduite; }
 
+std::string FormuleCompetence(int ligne) {
+    const auto [a, b] = Competences[static_cast<std::size_t>(ligne)].termes;
+    const std::string_view nomA = NomsTermes[static_cast<std::size_t>(a)];
+    if (a == b) return std::string(nomA);
+    std::string formule(1, '(');
+    formule += nomA;
+    formule += '+';
+    formule += NomsTermes[static_cast<std::size_t>(b)];
+    formule += ")/2";
+    return formule;
+}
+
 std::int16_t BaseCompetence(int ligne, const Valeurs& v, std::int16_t niveauCharisme) {
-    // Integer division truncates toward zero, as the game's halves do.
-    auto moitie = [](int a, int b) { return static_cast<std::int16_t>((a + b) / 2); };
-    switch (ligne) {
-    case 0: case 19: return moitie(v.FOR, v.DEX);
-    case 1: return moitie(v.VOL, v.FOR);
-    case 2: case 12: return v.VOL;
-    case 3: case 5: case 16: case 18: return moitie(v.DEX, v.PER);
-    case 4: return v.FOR;
-    case 6: case 17: return v.DEX;
-    case 11: return moitie(v.PER, v.VOL);
-    case 14: case 23: return v.PER;
-    case 21: return moitie(v.VOL, niveauCharisme);
-    case 22: return moitie(v.INT, v.PER);
-    default: return v.INT; // 7, 8, 9, 10, 13, 15, 20
-    }
+    const std::array<int, 6> valeurs{v.FOR, v.DEX, v.VOL, v.PER, v.INT, niveauCharisme};
+    const auto [a, b] = Competences[static_cast<std::size_t>(ligne)].termes;
+    // Integer division truncates toward zero, as the game's halves do; a term named twice is itself.
+    return static_cast<std::int16_t>((valeurs[static_cast<std::size_t>(a)] + valeurs[static_cast<std::size_t>(b)]) / 2);
 }
 
 std::optional<CoutBonus> TableApparence(std::string_view texte) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // The game's tables, as plain data and lookups.
@@ -57,18 +58,30 @@ inline constexpr int LigneCharisme = 2;
 inline constexpr int LigneConduite = 5;
 inline constexpr int LigneSeduction = 21;
 
+// Taking a skill, and each level above the first; a level stays within its bounds.
+inline constexpr std::int16_t CoutPriseCompetence = 100;
+inline constexpr std::int16_t CoutNiveau = 20;
+inline constexpr std::int16_t NiveauMin = 1;
+inline constexpr std::int16_t NiveauMax = 15;
+
+// What a skill's base reads: a characteristic, or the level of Charisme (for Séduction).
+enum class Terme : std::uint8_t { FOR, DEX, VOL, PER, INT, NivCharisme };
+
+// A skill's base is the mean of its two terms, truncated toward zero; a
+// skill that reads one characteristic names it twice.
 struct CompetenceVorn {
     std::string_view nom;
-    std::string_view formule;
+    std::array<Terme, 2> termes;
 };
 extern const std::array<CompetenceVorn, NbLignesCompetences> Competences;
 bool EstCompetenceLibre(int ligne);
 
+// The formula as the sheet writes it: "VOL", "(FOR+DEX)/2", "(VOL+Niv Char)/2".
+std::string FormuleCompetence(int ligne);
+
 struct Valeurs {
     std::int16_t FOR, DEX, VOL, PER, INT;
 };
-// The base value of skill `ligne`: averages truncated toward zero; Séduction
-// reads the level of Charisme.
 std::int16_t BaseCompetence(int ligne, const Valeurs& v, std::int16_t niveauCharisme);
 
 // --- Physical description ------------------------------------------------
@@ -98,8 +111,3 @@ extern const std::array<std::string_view, 12> ChampsGeneraux;
 // The seven professional captions of a profession; empty means not offered.
 // A profession outside the table gives nothing.
 std::optional<std::array<std::string_view, 7>> ChampsProfessionnels(std::int16_t profession);
-
-// --- Messages ------------------------------------------------------------
-
-inline constexpr std::string_view MessagePointsInsuffisants =
-    "Vous n'avez pas assez de Points de Génération!!!";

@@ -1,30 +1,8 @@
 #include "Texte.h"
 
-#include <limits>
 #include <optional>
 
 std::string NombreEnTexte(int valeur) { return std::to_string(valeur); }
-
-std::int16_t TexteEnNombre(std::string_view texte) {
-    std::size_t i = 0;
-    while (i < texte.size() && (texte[i] == ' ' || texte[i] == '\t')) {
-        ++i;
-    }
-    bool negatif = false;
-    if (i < texte.size() && (texte[i] == '-' || texte[i] == '+')) {
-        negatif = texte[i] == '-';
-        ++i;
-    }
-    constexpr int limite = std::numeric_limits<std::int16_t>::max();
-    int valeur = 0;
-    for (; i < texte.size() && texte[i] >= '0' && texte[i] <= '9'; ++i) {
-        valeur = valeur * 10 + (texte[i] - '0');
-        if (valeur > limite) {
-            valeur = limite;
-        }
-    }
-    return static_cast<std::int16_t>(negatif ? -valeur : valeur);
-}
 
 namespace {
 

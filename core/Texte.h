@@ -8,10 +8,6 @@
 // a minus sign when negative, no blank, no separator.
 std::string NombreEnTexte(int valeur);
 
-// The number at the start of a text, blanks skipped; an empty or
-// non-numeric text reads 0. Saturates instead of overflowing.
-std::int16_t TexteEnNombre(std::string_view texte);
-
 // Upper-casing of one typed character (UTF-8, one code point) as the
 // Windows-1252 code page does it. A character that code page cannot hold
 // is given back exactly as typed.

@@ -1,6 +1,6 @@
 #include "FenetreVorn.h"
 
-#include "Commun.h"
+#include "NavigationVorn.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,6 +1,9 @@
 #include "FrmAProposVorn.h"
 
-#include "Commun.h"
+#include "Affichage.h"
+#include "MiseEnPage.h"
+#include "Placement.h"
+#include "TexteQt.h"
 #include "VersionVorn.h"
 
 #include <QFrame>

@@ -1,7 +1,13 @@
 #include "FrmAccueilVorn.h"
 
-#include "Commun.h"
+#include "Affichage.h"
+#include "ChampNomFiltre.h"
+#include "Messages.h"
+#include "MiseEnPage.h"
+#include "Placement.h"
 #include "ModuleVorn.h"
+#include "NavigationVorn.h"
+#include "TexteQt.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -60,8 +66,7 @@ void FrmAccueilVorn::Form_Load() { CentrerForm(this); }
 
 void FrmAccueilVorn::BtnContinuerAccueil_Click() {
     if (TxtNomAccueil->text().isEmpty()) {
-        nav.messagerie().Afficher(this, QStringLiteral("Vous devez impérativement rentrer le nom du joueur !"),
-                                  QStringLiteral("Erreur - Nom du Joueur"), Messagerie::Exclamation);
+        nav.messagerie().Afficher(this, qs(MessageNomJoueur), qs(TitreNomJoueur), Messagerie::Exclamation);
         TxtNomAccueil->setFocus();
         return;
     }

@@ -1,9 +1,14 @@
 #include "FrmChoixVorn.h"
 
+#include "ChampNomFiltre.h"
 #include "Choix.h"
-#include "Commun.h"
+#include "Messages.h"
+#include "MiseEnPage.h"
+#include "Placement.h"
 #include "ModuleVorn.h"
+#include "NavigationVorn.h"
 #include "Tables.h"
+#include "TexteQt.h"
 
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -11,6 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+
+#include <algorithm>
 
 namespace {
 QGroupBox* cadre(QWidget* parent, const QString& nom, const QString& titre) {
@@ -124,7 +131,11 @@ void FrmChoixVorn::Form_Load() {
     ChargerChoix(m);
     CentrerForm(this);
     // The record already holds the defaults; the buttons only show them.
-    for (QRadioButton* o : {OptRang[2], OptSexe[0], OptProfession[0]}) {
+    const auto rang = std::find_if(Rangs.begin(), Rangs.end(),
+                                   [this](const RangVorn& r) { return r.ptGeneration == m.PtGeneration; });
+    for (QRadioButton* o : {OptRang.at(static_cast<std::size_t>(rang - Rangs.begin())),
+                            OptSexe.at(static_cast<std::size_t>(m.Sexe)),
+                            OptProfession.at(static_cast<std::size_t>(m.Profession))}) {
         const QSignalBlocker bloque(o);
         o->setChecked(true);
     }
@@ -137,8 +148,7 @@ void FrmChoixVorn::OptProfession_Click(int index) { ChoisirProfession(m, index);
 
 void FrmChoixVorn::BtnContinuerChoix_Click() {
     if (TxtNomPerso->text().isEmpty()) {
-        nav.messagerie().Afficher(this, QStringLiteral("Vous devez impérativement rentrer le nom du Personnage !"),
-                                  QStringLiteral("Erreur - Nom du Personnage"), Messagerie::Exclamation);
+        nav.messagerie().Afficher(this, qs(MessageNomPerso), qs(TitreNomPerso), Messagerie::Exclamation);
         TxtNomPerso->setFocus();
         return;
     }

@@ -1,7 +1,12 @@
 #include "FrmChpExpérienceVorn.h"
 
-#include "Commun.h"
+#include "Affichage.h"
+#include "Messages.h"
+#include "MiseEnPage.h"
+#include "Placement.h"
+#include "NavigationVorn.h"
 #include "Tables.h"
+#include "TexteQt.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,9 +1,14 @@
 #include "FrmPrincipaleVorn.h"
 
-#include "Commun.h"
+#include "Affichage.h"
+#include "Couleurs.h"
 #include "FrmChpExpérienceVorn.h"
+#include "MiseEnPage.h"
+#include "Placement.h"
 #include "ModuleVorn.h"
+#include "NavigationVorn.h"
 #include "Texte.h"
+#include "TexteQt.h"
 #include "UpDownNiv.h"
 
 #include <QAbstractItemView>
@@ -20,8 +25,6 @@
 #include <QVBoxLayout>
 
 namespace {
-const QColor GrisLigne(192, 192, 192);
-
 QLabel* etiquette(QWidget* parent, const QString& nom, const QString& texte, int l, int t, int w, int h) {
     auto* e = new QLabel(texte, parent);
     nommer(e, nom, texte);
@@ -220,7 +223,7 @@ void FrmPrincipaleVorn::construireCompetences() {
 
     Line1 = new QFrame(f);
     Line1->setObjectName(QStringLiteral("Line1"));
-    fondUni(Line1, QColor(224, 224, 224));
+    fondUni(Line1, CouleursVorn::grisClair());
     Line1->setGeometry(tw(5820), tw(120), 1, tw(4800) - tw(120));
 
     QWidget* precedent = nullptr;
@@ -242,7 +245,7 @@ void FrmPrincipaleVorn::construireCompetences() {
         }
         ChkComp[u] = chk;
 
-        LblFormule[u] = etiquette(f, indexe(QStringLiteral("LblFormule"), i), qs(Competences[u].formule),
+        LblFormule[u] = etiquette(f, indexe(QStringLiteral("LblFormule"), i), qs(FormuleCompetence(i)),
                                   droite ? 8400 : 2760, haut + 15, i == LigneSeduction ? 1335 : 1095, 255);
         LblFormule[u]->setAccessibleName(QStringLiteral("Formule de ") + nomComp);
         TxtFormule[u] = affichage(f, indexe(QStringLiteral("TxtFormule"), i), QStringLiteral("Base de ") + nomComp,
@@ -253,7 +256,7 @@ void FrmPrincipaleVorn::construireCompetences() {
         nommer(spin, indexe(QStringLiteral("UpDownNiv"), i), QStringLiteral("Changer le niveau de ") + nomComp);
         placer(spin, droite ? 10680 : 4800, haut, 195, 285);
         spin->setBuddy(TxtNiveau[u]);
-        spin->setRange(FeuilleVorn::NiveauMin, FeuilleVorn::NiveauMax);
+        spin->setRange(NiveauMin, NiveauMax);
         UpDownNivs[u] = spin;
         TxtCB[u] = affichage(f, indexe(QStringLiteral("TxtCB"), i), QStringLiteral("CB de ") + nomComp,
                              droite ? 11040 : 5160, haut, 375, 285);
@@ -347,8 +350,7 @@ void FrmPrincipaleVorn::ChkComp_Click(int index, bool coche) {
 
 void FrmPrincipaleVorn::MnuNouveau_Click() {
     ConfirmerQuitter = 0;
-    m.Reponse = nav.messagerie().Afficher(this, QStringLiteral("Etes-vous sûr de vouloir créer un nouvel agent ?"),
-                                          QStringLiteral("Nouveau"), Messagerie::QuestionOuiNon);
+    m.Reponse = nav.messagerie().Afficher(this, qs(QuestionNouveau), qs(TitreNouveau), Messagerie::QuestionOuiNon);
     if (m.Reponse == Messagerie::Oui) {
         nav.NouvelAgent();
     } else {
@@ -389,7 +391,7 @@ void FrmPrincipaleVorn::afficherLigne(int i) {
         if (ChkComp[u]->checkState() != etat) ChkComp[u]->setCheckState(etat);
     }
     // An untaken row is greyed with black digits whatever the desktop's colours.
-    const QColor fond = l.active() ? palette().color(QPalette::Active, QPalette::Base) : GrisLigne;
+    const QColor fond = l.active() ? palette().color(QPalette::Active, QPalette::Base) : CouleursVorn::gris();
     const QColor texte = l.active() ? palette().color(QPalette::Active, QPalette::Text) : QColor(Qt::black);
     for (QLineEdit* champ : {TxtFormule[u], TxtNiveau[u], TxtCB[u]}) colorerFond(champ, fond, texte);
     const bool montrer = feuille.chargee;

@@ -318,11 +318,11 @@ private slots:
         Programme p;
         FrmPrincipaleVorn* f = p.feuille();
         // Spend the budget until exactly the wanted raises of Charisme remain payable.
-        const int seuil = FeuilleVorn::CoutNiveau * (niveauxPayables + 1);
+        const int seuil = CoutNiveau * (niveauxPayables + 1);
         // Taken skills first, the free Conduite last: its raises spend what is too little for a take.
         for (const int i : {3, 4, 6, 7, 8, 9, 10, 11, 5}) {
             if (!EstCompetenceLibre(i)) f->feuille.PrendreCompetence(i);
-            for (int k = 1; k < FeuilleVorn::NiveauMax && p.module.PtRestants >= seuil; ++k) f->feuille.MonterNiveau(i);
+            for (int k = 1; k < NiveauMax && p.module.PtRestants >= seuil; ++k) f->feuille.MonterNiveau(i);
         }
         f->Afficher();
         const int points = p.module.PtRestants;
@@ -331,7 +331,7 @@ private slots:
         maintenir(f->UpDownNivs[2]->boutonHaut(), 1500, boites);
         QCOMPARE(boites.vues, 1);
         QCOMPARE(f->TxtNiveau[2]->text(), QString::number(1 + niveauxPayables));
-        QCOMPARE(f->TxtPtGénération->text(), QString::number(points - FeuilleVorn::CoutNiveau * niveauxPayables));
+        QCOMPARE(f->TxtPtGénération->text(), QString::number(points - CoutNiveau * niveauxPayables));
         QVERIFY(!f->UpDownNivs[2]->boutonHaut()->isDown());
         if (niveauxPayables == 0) QCOMPARE(ligne(f, 2), avant);
     }

@@ -22,12 +22,13 @@ TEST(Cicatrices, LeD100SelonLeBudgetPuisLeD6PuisUnD100ParCicatrice) {
         SCOPED_TRACE(testing::PrintToString(jets));
         ModuleVorn m;
         m.PtGeneration = budget;
-        DesScriptes des(jets);
+        DesScriptes des;
+        des.jets.assign(jets.begin(), jets.end());
         TirageCicatrices(m, des);
         const int n = bonus / 20;
         std::vector<std::int16_t> faces(static_cast<std::size_t>(n > 0 ? n + 2 : 1), 100);
         if (n > 0) faces[1] = 6;
-        EXPECT_TRUE(des.faces == faces && des.suivant == jets.size()) << testing::PrintToString(des.faces);
+        EXPECT_TRUE(des.faces == faces && des.jets.empty()) << testing::PrintToString(des.faces);
         EXPECT_EQ((std::array{m.Cicatrice1, m.Cicatrice2, m.Cicatrice3}), cicatrices);
         EXPECT_EQ(std::pair(+m.NbCicatrices, +m.BonusCicatrices), std::pair(n, bonus));
     }
@@ -50,16 +51,5 @@ TEST(DesAleatoires, UniformesEtIndependantsDUnJetALAutre) {
     EXPECT_NEAR(pairesEgales, jets / 6, 800);
 }
 
-TEST(PositionCentree, CentreEtRetientLesFenetresTropGrandes) {
-    // Area x, y, width, height; window width, height; expected corner.
-    constexpr std::array<std::array<int, 8>, 4> cas{{{0, 0, 1920, 1080, 800, 600, 560, 240},
-                                                     {100, 50, 1000, 800, 400, 200, 400, 350},
-                                                     {10, 20, 1920, 1080, 2500, 1400, 10, 20},
-                                                     {10, 20, 1920, 1080, 2500, 400, 10, 360}}};
-    for (const auto& [zx, zy, zl, zh, l, h, x, y] : cas) {
-        const Position p = PositionCentree(zx, zy, zl, zh, l, h);
-        EXPECT_EQ(std::pair(p.x, p.y), std::pair(x, y)) << l << "x" << h;
-    }
-}
 
 } // namespace

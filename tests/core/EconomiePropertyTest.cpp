@@ -1,7 +1,6 @@
 #include "OutilsCore.h"
 
 #include <array>
-#include <map>
 #include <random>
 #include <set>
 #include <tuple>
@@ -9,25 +8,22 @@
 namespace {
 
 using D = Description;
-using Prix = std::pair<int, int>; // cost, fame bonus
 
-// The game's prices written out again, so that the sheet is checked against the rules, not against itself.
-const std::map<std::string, Prix> Apparences{{"(aucune)", {0, 0}}, {"Stricte", {120, 20}}, {"Normale", {200, 0}},
-    {"Bonne", {160, 10}}, {"Attirante", {120, 20}}, {"Séduisante", {80, 35}}, {"Sensationnelle", {30, 50}}};
-constexpr std::array<int, 11> CoutsCaract{0, 100, 200, 300, 400, 500, 650, 800, 975, 1150, 1350};
-constexpr std::array<int, 13> GainsFaiblesse{0, 50, 50, 100, 50, 100, 100, 125, 75, 100, 75, 75, 75};
-constexpr std::array<Prix, 10> TaillesPoids{{{0, 0}, {30, 50}, {80, 20}, {120, 10}, {160, 5},
-                                             {200, 0}, {160, 5}, {120, 10}, {80, 20}, {30, 50}}};
+// The sheet's choices as the oracle reads them.
+Oracle::Choix lireChoix(const FeuilleVorn& f) {
+    Oracle::Choix c;
+    for (std::size_t k = 0; k < 5; ++k) {
+        c.listes[k] = f.caract[k].index;
+        c.listes[5 + k] = f.description[k].index;
+    }
+    for (std::size_t i = 0; i < f.lignes.size(); ++i) c.niveaux[i] = f.lignes[i].niveau;
+    return c;
+}
 
 testing::AssertionResult Invariants(const FeuilleVorn& f) {
     ModuleVorn& m = f.m;
-    auto index = [&f](D d) { return static_cast<std::size_t>(f.liste(d).index); };
-    const int age = f.liste(D::Age).index + 1; // 0: none chosen
-    const Prix apparence = Apparences.at(f.liste(D::Apparence).texte());
-    const Prix taille = TaillesPoids.at(index(D::Taille)), poids = TaillesPoids.at(index(D::Poids));
-    int points = m.PtGeneration + 20 * age + GainsFaiblesse.at(index(D::Faiblesse)) - apparence.first - taille.first -
-                 poids.first;
-    const int celebrite = apparence.second + 6 * age + taille.second + poids.second - m.BonusSexe;
+    const Oracle::Choix c = lireChoix(f);
+    const int points = Oracle::Points(c, m.PtGeneration), celebrite = Oracle::Celebrite(c, m.BonusSexe);
     // The booked choices, which a refusal puts back.
     bool reserve =
         std::tuple(m.AncCoutApparence, m.AncCoutTaille, m.AncCoutPoids, m.AncGainAge, m.AncGainFaiblesse, m.IdxTaille,
@@ -35,18 +31,22 @@ testing::AssertionResult Invariants(const FeuilleVorn& f) {
         std::tuple(m.CoutApparence, m.CoutTaille, m.CoutPoids, m.GainAge, m.GainFaiblesse, f.liste(D::Taille).index,
                    f.liste(D::Poids).index, f.liste(D::Faiblesse).index, f.liste(D::Apparence).texte(),
                    f.liste(D::Age).texte());
+    std::array<int, 5> valeurs{};
     for (const Caract x : ToutesCaract) {
-        points -= CoutsCaract.at(static_cast<std::size_t>(f.liste(x).index));
         reserve = reserve && AncCoutDe(m, x) == CoutDe(m, x) && TexteDe(m, x) == f.liste(x).texte();
+        valeurs[static_cast<std::size_t>(x)] = 5 + f.liste(x).index;
     }
     bool lignes = true;
-    for (const auto& l : f.lignes) {
-        const bool active = l.valeur == 1 || l.valeur == 2;
-        lignes = lignes && (active ? l.niveau >= 1 && l.niveau <= 15 : l.niveau == 0) && l.cb == l.base + l.niveau;
-        points -= (l.valeur == 1 ? 100 : 0) + (active ? 20 * (l.niveau - 1) : 0);
+    for (std::size_t i = 0; i < f.lignes.size(); ++i) {
+        const auto& l = f.lignes[i];
+        lignes = lignes && (l.active() ? l.niveau >= 1 && l.niveau <= 15 : l.niveau == 0) && l.valeur >= 0 &&
+                 l.valeur <= 2 && l.base == Oracle::Base(static_cast<int>(i), valeurs, f.lignes[2].niveau) &&
+                 l.cb == l.base + l.niveau;
     }
-    const auto obtenu = std::tuple(reserve, lignes, +m.PtRestants, f.TxtPtGénération, f.TxtPtCélébrité);
-    const auto attendu = std::tuple(true, true, points, std::to_string(points),
+    const auto obtenu = std::tuple(reserve, lignes, +m.PtRestants, f.TxtPtGénération,
+                                   std::array{f.TxtClasse, f.TxtCharge, f.TxtVitesse, f.TxtEndurance, f.TxtCourse},
+                                   f.TxtPtCélébrité);
+    const auto attendu = std::tuple(true, true, points, std::to_string(points), Oracle::Derivees(valeurs),
                                     std::to_string(celebrite) + " (+" + std::to_string(m.BonusCicatrices) + ")");
     if (points >= 0 && obtenu == attendu) return testing::AssertionSuccess();
     return testing::AssertionFailure() << "(réservé, lignes, points, textes) " << testing::PrintToString(obtenu)
@@ -77,10 +77,21 @@ TEST(EconomieProperty, LesPointsRestantsSuiventToujoursLesChoixReserves) {
                 const std::int16_t choix = tirer(genre == 1 ? f.description[c].entrees.size() : 11);
                 SCOPED_TRACE(testing::Message() << "graine " << graine << ", rang " << rang << ", opération " << n
                                                 << " (" << genre << ", " << cible << ", " << choix << ")");
+                // What the action asks for: the oracle accepts it exactly when the points stay positive.
+                Oracle::Choix voulu = lireChoix(f);
+                int& niveau = voulu.niveaux[c];
+                if (genre < 2) voulu.listes[5 * static_cast<std::size_t>(genre) + c] = choix;
+                else niveau = std::array{1, 0, niveau - 1, niveau + 1}[static_cast<std::size_t>(genre - 2)];
                 const Action a = genre == 0   ? f.ChoisirCaract(ToutesCaract[c], choix)
                                  : genre == 1 ? f.ChoisirDescription(ToutesDescriptions[c], choix)
                                               : (f.*competences[static_cast<std::size_t>(genre - 2)])(cible);
                 ASSERT_TRUE(Invariants(f));
+                if (a.acceptee()) {
+                    ASSERT_EQ(lireChoix(f), voulu);
+                }
+                if (a.refusee()) {
+                    ASSERT_LT(Oracle::Points(voulu, m.PtGeneration), 0);
+                }
                 std::string apres = Etat(f);
                 // A refused or void action leaves everything as it was booked.
                 if (!a.acceptee()) {

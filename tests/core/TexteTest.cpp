@@ -6,12 +6,6 @@
 
 namespace {
 
-TEST(Texte, TexteEnNombreLitLeNombreDeTete) {
-    constexpr std::array<std::pair<std::string_view, std::int16_t>, 8> cas{{{"12", 12}, {"  7", 7}, {"", 0},
-        {"abc", 0}, {"12abc", 12}, {"  -40 (+0)", -40}, {"0015", 15}, {"99999", 32767}}};
-    for (const auto& [texte, attendu] : cas) EXPECT_EQ(TexteEnNombre(texte), attendu) << '"' << texte << '"';
-}
-
 TEST(Texte, LeFiltreDesTouchesMetEnCapitalesWindows1252EtGardeLeReste) {
     // Typed text, filtered text, bytes of the first key (the last typed key is split off the same way).
     constexpr std::array<std::tuple<std::string_view, std::string_view, std::size_t>, 12> cas{{

@@ -1,157 +1,272 @@
-// The sheet's named borders: its exact load, refusals that leave every control
-// as it was, the fields-of-experience dialog and the spin control's bounds.
-#include "OutilsTest.h"
+// A seeded random walk of user actions through the whole program. The rules' arithmetic is
+// judged in the core tests; here each action must reach the rule it names (accepted exactly when
+// the oracle's points stay positive, else refused with its own title), every widget must mirror
+// the sheet's model, only the confirmation may end the program, and one screen shows at a time.
+#include "Programme.h"
 
 #include "FrmChpExpérienceVorn.h"
 #include "UpDownNiv.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
+
+#include <random>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-// Everything the sheet shows: texts and their background, selections, lists, ticks and live arrows.
-QStringList ecran(const FrmPrincipaleVorn* f) {
-    QStringList e = lignes(f->LstChpExpérience) + lignes(f->LstCicatrices);
-    for (const QLineEdit* c : f->findChildren<QLineEdit*>()) {
-        e << c->objectName() + u'=' + c->text() + u' ' + c->palette().color(QPalette::Disabled, QPalette::Base).name();
+std::size_t u(int i) { return static_cast<std::size_t>(i); }
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+std::array<QComboBox*, 10> listes(FrmPrincipaleVorn* f) {
+    return {f->CmbFOR, f->CmbDEX, f->CmbVOL, f->CmbPER, f->CmbINT,
+            f->CmbApparence, f->CmbAge, f->CmbFaiblesse, f->CmbTaille, f->CmbPoids};
+}
+
+Oracle::Choix lire(FrmPrincipaleVorn* f) {
+    Oracle::Choix c;
+    for (std::size_t k = 0; k < 10; ++k) c.listes[k] = listes(f)[k]->currentIndex();
+    for (std::size_t i = 0; i < 24; ++i) c.niveaux[i] = f->TxtNiveau[i]->text().toInt();
+    return c;
+}
+
+// The first widget that does not show the sheet's model, empty when all do.
+QString miroir(FrmPrincipaleVorn* f) {
+    const FeuilleVorn& m = f->feuille;
+    const std::array<std::pair<QLineEdit*, const std::string*>, 12> textes{
+        {{f->TxtNomJoueur, &m.TxtNomJoueur}, {f->TxtNomPerso, &m.TxtNomPerso}, {f->TxtRang, &m.TxtRang},
+         {f->TxtSexe, &m.TxtSexe}, {f->TxtProfession, &m.TxtProfession}, {f->TxtPtGénération, &m.TxtPtGénération},
+         {f->TxtPtCélébrité, &m.TxtPtCélébrité}, {f->TxtVitesse, &m.TxtVitesse},
+         {f->TxtEndurance, &m.TxtEndurance}, {f->TxtCourse, &m.TxtCourse}, {f->TxtCharge, &m.TxtCharge}, {f->TxtClasse, &m.TxtClasse}}};
+    for (const auto& [champ, texte] : textes) {
+        if (champ->text() != qs(*texte)) return champ->objectName();
     }
-    for (const QComboBox* c : f->findChildren<QComboBox*>()) e << c->objectName() + u'=' + c->currentText();
+    for (std::size_t k = 0; k < 10; ++k) {
+        const ListeDeroulante& l = k < 5 ? m.caract[k] : m.description[k - 5];
+        if (listes(f)[k]->currentIndex() != l.index || listes(f)[k]->count() != int(l.entrees.size()))
+            return listes(f)[k]->objectName();
+    }
     for (std::size_t i = 0; i < 24; ++i) {
-        e << u"%1 %2 %3"_s.arg(i).arg(f->ChkComp[i]->checkState()).arg(f->UpDownNivs[i]->isEnabled());
+        const LigneCompetence& l = m.lignes[i];
+        const bool gris = f->TxtCB[i]->palette().color(QPalette::Disabled, QPalette::Base) == QColor(192, 192, 192);
+        const auto etat = std::array{Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked}[u(l.valeur)];
+        if (f->ChkComp[i]->checkState() != etat || f->ChkComp[i]->isEnabled() == (l.valeur == 2) ||
+            gris == l.active() || f->UpDownNivs[i]->isEnabled() != l.active() ||
+            f->UpDownNivs[i]->value() != l.niveau ||
+            QStringList{f->TxtFormule[i]->text(), f->TxtNiveau[i]->text(), f->TxtCB[i]->text()} !=
+                QStringList{QString::number(l.base), QString::number(l.niveau), QString::number(l.cb)})
+            return f->ChkComp[i]->objectName();
     }
-    return e;
+    for (const auto& [liste, model] : {std::pair{f->LstCicatrices, &m.LstCicatrices},
+                                       std::pair{f->LstChpExpérience, &m.LstChpExpérience}}) {
+        QStringList attendu;
+        for (const auto& l : *model) attendu << qs(l);
+        if (lignes(liste) != attendu) return liste->objectName();
+    }
+    return {};
+}
+
+class Singe {
+public:
+    Singe(ProgrammeTest& p, quint64 graine) : p_(p), alea_(graine) {}
+
+    // One action on the open screen, then every check; the last one answers Yes to the quit question.
+    bool pas(bool dernier) {
+        FrmPrincipaleVorn* f = p_.app->feuille();
+        QWidget* e = f ? static_cast<QWidget*>(f) : p_.app->choix() ? static_cast<QWidget*>(p_.app->choix())
+                                                                    : p_.app->accueil();
+        if (dernier || hasard(100) < 3) {
+            p_.messages.repondre(dernier ? Messagerie::Oui : Messagerie::Non);
+            attendre(Messagerie::QuestionOuiNon, u"Quitter"_s);
+            fin_ = dernier;
+            agir(u"fermer "_s + e->objectName(), [e] { e->close(); });
+        } else if (f) {
+            actionFeuille(f);
+        } else { // a new agent of any rank and sex, with any scars
+            rang_ = hasard(3);
+            const int sexe = hasard(2);
+            p_.des.jets = {std::int16_t(1 + hasard(100)), std::int16_t(1 + hasard(6)), 50, 50, 50};
+            champsAttendus_ = {u"(aucun)"_s};
+            attendu_ = {};
+            agir(u"nouvel agent %1 %2"_s.arg(rang_).arg(sexe), [this, sexe] { p_.allerALaFeuille(rang_, sexe); });
+        }
+        return verifier();
+    }
+
+    QString erreur;      // the first failure
+    QStringList journal; // the last actions
+
+private:
+    int hasard(int n) { return std::uniform_int_distribution<int>(0, n - 1)(alea_); }
+    bool exiger(bool condition, const QString& message) {
+        if (!condition && erreur.isEmpty()) erreur = message;
+        return condition;
+    }
+    // A box the action must show: 48 a refusal, 292 a question, 0 a modal window of the program.
+    void attendre(int code, const QString& titre) { attendus_ << u"%1 %2"_s.arg(code).arg(titre); }
+
+    // One user action; a modal window it opens is answered from a timer, dropped when none opened.
+    void agir(const QString& quoi, const std::function<void()>& geste) {
+        journal << u"%1: %2"_s.arg(n_++).arg(quoi);
+        if (journal.size() > 20) journal.removeFirst();
+        {
+            QObject garde;
+            QTimer::singleShot(0, &garde, [this] { repondreModal(); });
+            geste();
+        }
+        traiterEvenements();
+    }
+
+    void repondreModal() {
+        QWidget* w = QApplication::activeModalWidget();
+        if (w) p_.messages.vus.push_back({{}, w->objectName(), 0});
+        if (auto* d = dynamic_cast<FrmChpExpérienceVorn*>(w)) repondreChamps(d);
+        if (w && !exiger(!w->isVisible(), w->objectName() + u" restée ouverte"_s)) w->close();
+    }
+
+    // Ticks and unticks some boxes, counting the fields left, then validates or closes the dialog.
+    void repondreChamps(FrmChpExpérienceVorn* d) {
+        int reste = champsOfferts_;
+        // In the sheet's order: professional fields first, each group in box order.
+        auto boites = d->FrmChpExpProf->findChildren<QCheckBox*>() + d->FrmChpExpGen->findChildren<QCheckBox*>();
+        boites.removeIf([](QCheckBox* c) { return c->isHidden(); });
+        for (int k = hasard(9); k > 0; --k) {
+            QCheckBox* c = boites[hasard(int(boites.size()))];
+            const bool avant = c->isChecked(), apres = !avant && reste > 0;
+            if (!avant && !apres) attendre(Messagerie::Exclamation, u"Erreur - Champs d'Expérience"_s);
+            reste += avant ? 1 : apres ? -1 : 0;
+            c->click();
+            exiger(c->isChecked() == apres && d->TxtExp->text() == QString::number(reste), c->objectName());
+        }
+        QStringList choisis;
+        for (QCheckBox* c : boites) {
+            if (c->isChecked()) choisis << c->text();
+        }
+        const bool valider = hasard(4) > 0;
+        champsAttendus_ = valider && !choisis.isEmpty() ? choisis : QStringList{u"(aucun)"_s};
+        valider ? d->BtnOkExpérience->click() : void(d->close());
+    }
+
+    bool verifier() {
+        QStringList montres;
+        for (auto k = std::exchange(vusAvant_, p_.messages.vus.size()); k < p_.messages.vus.size(); ++k) {
+            montres << u"%1 %2"_s.arg(p_.messages.vus[k].code).arg(p_.messages.vus[k].titre);
+        }
+        const QStringList prevus = std::exchange(attendus_, {}), v = p_.visibles();
+        exiger(montres == prevus && p_.messages.reponses.empty() && !QApplication::activeModalWidget(),
+               u"boîtes [%1], attendues [%2]"_s.arg(montres.join(u'|'), prevus.join(u'|')));
+        // Only the confirmation ends the program, and once; until then exactly one screen shows.
+        exiger(p_.fins == int{fin_} && v.size() == (fin_ ? 0 : 1),
+               u"%1 fin(s), visibles [%2]"_s.arg(p_.fins).arg(v.join(u' ')));
+        if (!erreur.isEmpty() || fin_) return erreur.isEmpty();
+        if (FrmPrincipaleVorn* f = p_.app->feuille()) {
+            const QString faux = miroir(f);
+            return exiger(lire(f) == attendu_ && faux.isEmpty() && lignes(f->LstChpExpérience) == champsAttendus_,
+                          u"feuille: "_s + (faux.isEmpty() ? u"choix ou champs"_s : faux));
+        }
+        // A new choice screen shows the record's defaults and an empty name.
+        FrmChoixVorn* c = p_.app->choix();
+        return !c || exiger(c->TxtNomPerso->text().isEmpty() && c->OptRang[2]->isChecked() &&
+                                c->OptSexe[0]->isChecked() && c->OptProfession[0]->isChecked(),
+                            u"écran de choix"_s);
+    }
+
+    // Each sheet action leaves the choices it asks for when the points stay positive, else those before it.
+    void actionFeuille(FrmPrincipaleVorn* f) {
+        Oracle::Choix apres = attendu_;
+        QString quoi, titre; // the action, and the refusal's subject should it cost too much
+        std::function<void()> geste;
+        const int r = hasard(1000);
+        if (r < 500) { // a pick in one of the ten lists, the current entry included
+            const auto k = u(hasard(10));
+            QComboBox* c = listes(f)[k];
+            const int index = apres.listes[k] = hasard(c->count());
+            quoi = c->objectName();
+            titre = k < 5 ? u"Caractéristiques"_s : quoi.mid(3);
+            geste = [c, index] { choisir(c, index); };
+            champsOfferts_ = index + 1;
+        } else if (r < 680) { // take or release a skill (rows 2 and 5 are free and cannot be clicked)
+            const int i = hasard(22) + 2;
+            const auto ligne = u(i < 4 ? i - 2 : i < 6 ? i - 1 : i);
+            apres.niveaux[ligne] = apres.niveaux[ligne] > 0 ? 0 : 1;
+            quoi = f->ChkComp[ligne]->objectName();
+            titre = u"Compétences"_s;
+            geste = [b = f->ChkComp[ligne]] { b->click(); };
+        } else if (r < 970) { // an arrow of a live spin control, half the time the highest so that levels reach 15
+            std::vector<std::size_t> actives;
+            for (std::size_t i = 0; i < 24; ++i) {
+                if (apres.niveaux[i] > 0) actives.push_back(i);
+            }
+            std::size_t i = actives[u(hasard(int(actives.size())))];
+            if (hasard(2)) i = *std::ranges::max_element(actives, [&](auto a, auto b) {
+                return apres.niveaux[a] < apres.niveaux[b];
+            });
+            const bool haut = hasard(10) < 6;
+            UpDownNiv* s = f->UpDownNivs[i];
+            apres.niveaux[i] = std::clamp(apres.niveaux[i] + (haut ? 1 : -1), 1, 15);
+            quoi = s->objectName() + (haut ? u" haut"_s : u" bas"_s);
+            titre = u"Niveau de Compétences"_s;
+            geste = [s, haut] { (haut ? s->boutonHaut() : s->boutonBas())->click(); };
+        } else { // Yes leads back to the choice screen, No changes nothing
+            const bool oui = r >= 993;
+            p_.messages.repondre(oui ? Messagerie::Oui : Messagerie::Non);
+            attendre(Messagerie::QuestionOuiNon, u"Nouveau"_s);
+            return agir(u"menu Nouveau"_s, [f] { f->MnuNouveau->trigger(); });
+        }
+        const int reste = Oracle::Points(apres, Oracle::Budgets[u(rang_)]);
+        if (reste < 0) attendre(Messagerie::Exclamation, u"Erreur - "_s + titre);
+        if (reste >= 0 && quoi == u"CmbAge"_s) attendre(0, u"FrmChpExpérienceVorn"_s);
+        if (reste >= 0) attendu_ = apres;
+        agir(u"%1 (points %2)"_s.arg(quoi).arg(reste), geste);
+    }
+
+    ProgrammeTest& p_;
+    std::mt19937_64 alea_;
+    int n_ = 0, champsOfferts_ = 0, rang_ = 2;
+    QStringList attendus_, champsAttendus_{"(aucun)"};
+    std::size_t vusAvant_ = 0;
+    bool fin_ = false;
+    Oracle::Choix attendu_;
+};
+
+// The offscreen platform warns at every load of the fixed-size sheet; the walk loads it hundreds of times.
+QtMessageHandler gestionnairePrecedent = nullptr;
+void filtrerMessages(QtMsgType type, const QMessageLogContext& contexte, const QString& message) {
+    if (message != u"This plugin does not support propagateSizeHints()"_s) {
+        gestionnairePrecedent(type, contexte, message);
+    }
 }
 } // namespace
 
 class TestFeuille : public QObject {
     Q_OBJECT
 private slots:
-    void chargement_data() {
-        QTest::addColumn<int>("rang");
-        QTest::addColumn<int>("sexe");
-        QTest::addColumn<QStringList>("entete"); // rank, sex, points, fame, heights 1 and 9, weight 1
-        QTest::newRow("homme recrue")
-            << 2 << 0 << QStringList{"    Recrue", " Masculin", "3000", "0 (+0)", "1,55 - 1,60", "1,96 +", "55 - 61"};
-        QTest::newRow("femme agent")
-            << 1 << 1 << QStringList{"     Agent", " Féminin", "6000", "-40 (+0)", "1,45 - 1,50", "1,86 +", "43 - 47"};
-    }
+    void initTestCase() { gestionnairePrecedent = qInstallMessageHandler(filtrerMessages); }
+    void cleanupTestCase() { qInstallMessageHandler(gestionnairePrecedent); }
 
-    void chargement() {
-        QFETCH(int, rang);
-        QFETCH(int, sexe);
-        QFETCH(QStringList, entete);
+    void marcheAleatoire() {
+        bool ok = false;
+        int actions = qEnvironmentVariableIntValue("VORN_SINGE_ACTIONS", &ok);
+        if (!ok || actions <= 0) actions = 20000;
+        quint64 graine = qgetenv("VORN_SINGE_GRAINE").toULongLong(&ok);
+        if (!ok) graine = 20240611;
+        qInfo("singe: graine %llu, %d actions (VORN_SINGE_GRAINE, VORN_SINGE_ACTIONS)", graine, actions);
         ProgrammeTest p;
-        FrmPrincipaleVorn* f = p.allerALaFeuille(rang, sexe);
-        QCOMPARE((QStringList{f->TxtNomJoueur->text(), f->TxtNomPerso->text(), f->TxtRang->text(), f->TxtSexe->text(),
-                              f->TxtPtGénération->text(), f->TxtPtCélébrité->text(), f->CmbTaille->itemText(1),
-                              f->CmbTaille->itemText(9), f->CmbPoids->itemText(1)}),
-                 QStringList({"JOUEUR", "AGENT"}) + entete);
-        QStringList listes; // selection/entries
-        for (QComboBox* c : {f->CmbApparence, f->CmbFaiblesse, f->CmbTaille, f->CmbPoids, f->CmbAge, f->CmbFOR,
-                             f->CmbDEX, f->CmbVOL, f->CmbPER, f->CmbINT}) {
-            listes << u"%1/%2"_s.arg(c->currentText()).arg(c->count()) + (c->isEditable() ? u" éditable"_s : u""_s);
+        Singe singe(p, graine);
+        for (int n = 0; n <= actions; ++n) {
+            if (singe.pas(n == actions)) continue;
+            qWarning().noquote() << u"dernières actions:\n  "_s + singe.journal.join(u"\n  "_s);
+            QFAIL(qPrintable(u"graine %1, action %2: %3"_s.arg(graine).arg(n).arg(singe.erreur)));
         }
-        QCOMPARE(listes, (QStringList{"(aucune)/7", "(aucune)/13", "(aucune)/10", "(aucun)/10", "/6", "5/11", "5/11",
-                                      "5/11", "5/11", "5/11"}));
-        // Display fields and lists take no input.
-        const auto champs = f->findChildren<QLineEdit*>();
-        QCOMPARE(champs.size(), 12 + 3 * 24);
-        QWidgetList affichages(champs.begin(), champs.end());
-        for (QWidget* w : affichages << f->LstCicatrices << f->LstChpExpérience) {
-            QVERIFY2(!w->isEnabled() && w->focusPolicy() == Qt::NoFocus, qPrintable(w->objectName()));
-        }
-        // A free skill cannot be released.
-        const QStringList avant = ecran(f);
-        f->ChkComp_Click(2, false);
-        QCOMPARE(ecran(f), avant);
-        QVERIFY(p.messages.vus.empty());
-    }
-
-    // Refusals show one message each, with its title, and leave every control as it was.
-    void refus() {
-        ProgrammeTest p;
-        FrmPrincipaleVorn* f = p.allerALaFeuille();
-        SurveillanceModale garde([](QWidget* w) { w->close(); });
-        // 3000 + 120 (age 33) - 3 × 30 (descriptions) - 2 × 1350 (FOR, DEX 15) - 300 (VOL 8).
-        const std::pair<QComboBox*, int> achats[]{{f->CmbAge, 5}, {f->CmbApparence, 6}, {f->CmbTaille, 9},
-                                                  {f->CmbPoids, 1}, {f->CmbFOR, 10},    {f->CmbDEX, 10},
-                                                  {f->CmbVOL, 3}};
-        for (const auto& [c, i] : achats) choisir(c, i);
-        QCOMPARE(f->TxtPtGénération->text(), u"30"_s);
-        const QStringList avant = ecran(f);
-        choisir(f->CmbPER, 1);  // 100 points
-        f->ChkComp[3]->click(); // 100 points
-        choisir(f->CmbAge, 0);  // 100 points fewer than 33
-        const QString pasAssez = "Vous n'avez pas assez de Points de Génération!!!";
-        QCOMPARE(p.messages.journal(), (QStringList{boite("Erreur - Caractéristiques", pasAssez),
-                                                    boite("Erreur - Compétences", pasAssez),
-                                                    boite("Erreur - Age", pasAssez)}));
-        QCOMPARE(garde.ouvertes, 1); // the refused age opened no dialog
-        QCOMPARE(ecran(f), avant);
-    }
-
-    void champsExperience_data() {
-        QTest::addColumn<int>("age");       // index: 28 + age years, age + 1 fields
-        QTest::addColumn<QString>("cases"); // "G11 P0": general box 11, then professional box 0
-        QTest::addColumn<bool>("valider");
-        QTest::addColumn<QStringList>("liste");
-        QTest::newRow("33, professionnels d'abord")
-            << 5 << "G11 G0 P0" << true << QStringList{"Economie/Affaires", "Cricket", "Wargames"};
-        QTest::newRow("case de trop refusée") << 0 << "G0 G1" << true << QStringList{"Cricket"};
-        QTest::newRow("fermé par le cadre") << 3 << "P0 G3" << false << QStringList{"(aucun)"};
-    }
-
-    // An accepted age opens the dialog; its choice is listed at once, without waiting for the event loop.
-    void champsExperience() {
-        QFETCH(int, age);
-        QFETCH(QString, cases);
-        QFETCH(bool, valider);
-        QFETCH(QStringList, liste);
-        ProgrammeTest p;
-        FrmPrincipaleVorn* f = p.allerALaFeuille();
-        const QStringList coches = cases.split(u' ');
-        SurveillanceModale garde([&](QWidget* w) {
-            auto* d = dynamic_cast<FrmChpExpérienceVorn*>(w);
-            if (!d) return;
-            for (const QString& c : coches) {
-                const auto i = static_cast<std::size_t>(c.mid(1).toInt());
-                (c[0] == u'P' ? d->ChkExpProf.at(i) : d->ChkExpGen.at(i))->click();
-            }
-            valider ? d->BtnOkExpérience->click() : void(d->close());
-        });
-        choisir(f->CmbAge, age);
-        QCOMPARE(garde.ouvertes, 1);
-        QCOMPARE(lignes(f->LstChpExpérience), liste);
-        const QString plusDeChamps =
-            boite("Erreur - Champs d'Expérience", "Vous n'avez plus de Champs d'Expérience à choisir!");
-        QCOMPARE(p.messages.journal(), coches.size() > age + 1 ? QStringList{plusDeChamps} : QStringList{});
-        QCOMPARE(f->TxtPtGénération->text(), QString::number(3000 + 20 * (age + 1)));
-    }
-
-    // Up and Down keys keep the level within 1..15 and raise no event past a bound.
-    void bornesDuNiveau() {
-        ProgrammeTest p;
-        FrmPrincipaleVorn* f = p.allerALaFeuille();
-        f->ChkComp[3]->click();
-        UpDownNiv* s = f->UpDownNivs[3];
-        int evenements = 0;
-        for (auto signal : {&UpDownNiv::upClick, &UpDownNiv::downClick}) {
-            QObject::connect(s, signal, s, [&evenements] { ++evenements; });
-        }
-        QTest::keyClick(s, Qt::Key_Down);
-        QCOMPARE(evenements, 0);
-        for (int k = 0; k < 16; ++k) QTest::keyClick(s, Qt::Key_Up);
-        QCOMPARE(evenements, 14);
-        QCOMPARE((QStringList{f->TxtNiveau[3]->text(), f->TxtCB[3]->text(), f->TxtPtGénération->text()}),
-                 (QStringList{"15", "20", QString::number(3000 - 100 - 14 * 20)}));
-        QVERIFY(p.messages.vus.empty());
     }
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ApplicationVorn.h"
-#include "Choix.h"
+#include "Oracle.h"
 
 #include <QStringList>
 #include <QTimer>
@@ -31,17 +31,6 @@ public:
 
 // A box as the journal shows it: "title | text | code".
 QString boite(const QString& titre, const QString& texte, int code = Messagerie::Exclamation);
-
-// Dice that give scripted rolls, then the largest face.
-class DesScriptes final : public Des {
-public:
-    std::int16_t Lancer(std::int16_t faces) override {
-        const std::int16_t j = jets.empty() ? faces : jets.front();
-        if (!jets.empty()) jets.pop_front();
-        return j;
-    }
-    std::deque<std::int16_t> jets;
-};
 
 // The whole program on the offscreen platform, with scripted answers.
 struct ProgrammeTest {

@@ -1,4 +1,4 @@
-#include "OutilsTest.h"
+#include "Programme.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "Messagerie.h"
+
+class Des;
+class QWidget;
+
+// The screens' view of the program's flow and confirmations.
+class NavigationVorn {
+public:
+    virtual ~NavigationVorn() = default;
+    virtual Messagerie& messagerie() = 0;
+    virtual Des& des() = 0;
+    virtual void AccueilContinue() = 0;  // welcome hidden, choice screen loaded
+    virtual void ChoixContinue() = 0;    // choice screen unloaded, sheet loaded
+    virtual void NouvelAgent() = 0;      // sheet unloaded, choice screen loaded again
+    virtual void APropos(QWidget* feuille) = 0;
+    // The quit confirmation: on Yes the program ends and true is returned.
+    virtual bool ConfirmerQuitter(QWidget* parent) = 0;
+    // True once the program is ending: windows then close without a question.
+    virtual bool termine() const = 0;
+};
