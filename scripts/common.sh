@@ -25,6 +25,11 @@ VORN_PACKAGES=(
     xauth
     x11-utils
     imagemagick
+    librsvg2-bin
+    dpkg-dev
+    lintian
+    appstream
+    desktop-file-utils
 )
 
 # Print the packages of "$@" that dpkg does not report as installed.
