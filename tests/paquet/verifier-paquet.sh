@@ -45,6 +45,8 @@ app="$racine/usr/share/applications/$id.desktop"
 meta="$racine/usr/share/metainfo/$id.metainfo.xml"
 verifier "program executable in usr/games" test -x "$racine/usr/games/ZazUvureVorn"
 verifier "desktop entry valid" desktop-file-validate "$app"
+# Wayland desktops find the entry, hence the icon, by the name the program gives (UTF-16 in the binary).
+verifier "program names its desktop entry" bash -c "strings -el '$racine/usr/games/ZazUvureVorn' | grep -qx '$id'"
 verifier "desktop entry starts the installed program" grep -qx 'Exec=ZazUvureVorn' "$app"
 verifier "desktop entry names the installed icon" grep -qx "Icon=$id" "$app"
 verifier "scalable icon" test -s "$racine/usr/share/icons/hicolor/scalable/apps/$id.svg"
