@@ -61,7 +61,7 @@ verifier "package name and section" test "$(dpkg-deb -f "$deb" Package Section |
 version="$(dpkg-deb -f "$deb" Version)"
 notes() {
     grep -m1 '<release ' "$meta" | grep -q "version=\"$version\"" &&
-        zcat "$racine/usr/share/doc/zazuvurevorn/changelog.gz" | head -n 1 | grep -q "^zazuvurevorn ($version)"
+        [[ "$(zcat "$racine/usr/share/doc/zazuvurevorn/changelog.gz" | sed -n 1p)" == "zazuvurevorn ($version)"* ]]
 }
 verifier "metainfo and changelog at version $version" notes
 verifier "dependencies from the binary and run-time files" dependances
