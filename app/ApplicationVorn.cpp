@@ -79,7 +79,7 @@ bool ApplicationVorn::ConfirmerQuitter(QWidget* parent) {
 
 void PreparerApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("ZazUvureVorn"));
-    QApplication::setDesktopFileName(QStringLiteral("zazuvurevorn"));
+    QApplication::setDesktopFileName(QStringLiteral("org.zazuvurevorn.zazuvurevorn"));
     // Only the quit confirmation ends the program, never a hand-over.
     QApplication::setQuitOnLastWindowClosed(false);
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));

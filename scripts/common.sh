@@ -28,6 +28,11 @@ VORN_PACKAGES=(
     xdotool
     qt6-gtk-platformtheme
     imagemagick
+    librsvg2-bin
+    dpkg-dev
+    lintian
+    appstream
+    desktop-file-utils
 )
 
 # Print the packages of "$@" that dpkg does not report as installed.
