@@ -19,10 +19,7 @@
 extern char** environ;
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s PROGRAM [ARG...]\n", argv[0]);
-        return 2;
-    }
+    if (argc < 2) return 2; // usage: vorn_lanceur PROGRAM [ARG...]
     timespec t{};
     clock_gettime(CLOCK_MONOTONIC, &t);
     const std::string t0 = std::to_string(t.tv_sec * 1'000'000'000LL + t.tv_nsec);
