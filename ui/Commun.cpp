@@ -6,10 +6,12 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QImageReader>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPalette>
+#include <QPixmapCache>
 #include <QScreen>
 
 #include <limits>
@@ -158,6 +160,15 @@ void CentrerForm(QWidget* fenetre) {
 }
 
 QPixmap imageVorn() {
-    // Loading by name goes through Qt's pixmap cache: decoded once per process.
-    return QPixmap(QStringLiteral(":/vorn/vorn.png"));
+    // Decoded once per process, then shared through Qt's pixmap cache.
+    const QString chemin = QStringLiteral(":/vorn/vorn.png");
+    QPixmap image;
+    if (QPixmapCache::find(chemin, &image)) return image;
+    // The format named and content sniffing off: Qt's own PNG reader answers
+    // at once instead of every image-format plugin being loaded and asked first.
+    QImageReader lecteur(chemin, "png");
+    lecteur.setAutoDetectImageFormat(false);
+    image = QPixmap::fromImage(lecteur.read());
+    QPixmapCache::insert(chemin, image);
+    return image;
 }
