@@ -1,38 +1,28 @@
 // Our program's screens under measurement, built by the same flow as main.
-//
 //   vorn_lanceur vorn_mesure demarrage   start to the welcome screen's first frame
-//   vorn_mesure actions [N]    "&Continuer" of the choice screen to the sheet's first frame,
-//                              then N single user actions of each kind on the sheet
-//   vorn_mesure seule GENRE N  N actions of one kind only (age, niveau...), untimed, for an
-//                              instruction counter
+//   vorn_mesure actions [N]    the choice's "&Continuer" to the sheet's first frame, then
+//                              N timed user actions of each kind on the sheet
+//   vorn_mesure seule GENRE N  N untimed actions of one kind, for an instruction counter
 
 #include "Mesures.h"
 
 #include "ApplicationVorn.h"
 #include "Choix.h"
 #include "FrmChpExpérienceVorn.h"
-#include "Tables.h"
 #include "UpDownNiv.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QToolButton>
+#include <QtWidgets>
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
-using mesure::ms;
-
 namespace {
 
 // No box ever opens: questions are answered "Non", and every message is
 // counted so that a refused action cannot pass for a measured one.
-class MessagerieMuette final : public Messagerie {
-public:
+struct MessagerieMuette final : Messagerie {
     std::int16_t Afficher(QWidget*, const QString&, const QString&, int code) override {
         ++vus;
         return code == QuestionOuiNon ? Non : Ok;
@@ -60,14 +50,14 @@ struct Session {
         vorn.choix()->OptRang[0]->click();
     }
     // From the click to the sheet's first frame.
-    void continuer(bool afficher) {
+    void continuer() {
         guet.viser(QStringLiteral("FrmPrincipaleVorn"));
         const long long cpu0 = mesure::cpuNs();
         const long long t0 = mesure::horloge();
         vorn.choix()->BtnContinuerChoix->click();
         guet.attendre();
-        if (afficher)
-            std::printf("feuille_ms=%.3f\nfeuille_cpu_ms=%.3f\n", ms(guet.instantNs - t0), ms(guet.instantCpuNs - cpu0));
+        std::printf("feuille_ms=%.3f\nfeuille_cpu_ms=%.3f\n", mesure::ms(guet.instantNs - t0),
+                    mesure::ms(guet.instantCpuNs - cpu0));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
@@ -127,7 +117,9 @@ int chronometrer(Actions& a, int n) {
             ns.push_back(mesure::horloge() - t0);
         }
         std::sort(ns.begin(), ns.end());
-        const auto rang = [&ns](double q) { return ms(ns[static_cast<std::size_t>(std::ceil(q * ns.size())) - 1]); };
+        const auto rang = [&ns](double q) {
+            return mesure::ms(ns[static_cast<std::size_t>(std::ceil(q * static_cast<double>(ns.size()))) - 1]);
+        };
         std::printf("%s_ms=%.4f\n%s_p99_ms=%.4f\n", genre.c_str(), rang(0.5), genre.c_str(), rang(0.99));
     }
     return a.verifier(Chauffe + n) ? 0 : 1;
@@ -147,16 +139,15 @@ int main(int argc, char** argv) {
         ApplicationVorn vorn(module, messagerie, des, [] { QCoreApplication::exit(0); });
         return mesure::demarrage(QStringLiteral("FrmAccueilVorn"), [&vorn] { vorn.Demarrer(); });
     }
-    const int n = argc > 2 ? std::max(1, std::atoi(argv[argc - 1])) : 2000;
+    const int n = argc > 2 ? std::max(1, std::atoi(argv[argc - 1])) : 1000;
     if (mode == "actions" || (mode == "seule" && argc > 3)) {
         Session s;
-        s.continuer(mode == "actions");
+        s.continuer();
         Actions a{s};
         if (mode == "actions") return chronometrer(a, n);
         for (int k = 0; k < n; ++k)
             if (!a.agir(argv[2], k)) return 2;
         return a.verifier(argv[2] == std::string("age") ? n : 0) ? 0 : 1;
     }
-    std::fprintf(stderr, "usage: %s demarrage|actions [N]|seule GENRE N\n", argv[0]);
-    return 2;
+    return 2; // usage: vorn_mesure demarrage|actions [N]|seule GENRE N
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-// What the measuring programs share: one clock, the wait for a window's first
-// complete frame and the start-up figure.
+// What the measuring programs share: clocks, the wait for a window's first frame, the start-up figure.
 
 #include <QApplication>
 #include <QWidget>
@@ -45,20 +44,18 @@ public:
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() == QEvent::Paint && !vue_ && o->isWidgetType()) {
-            const auto* w = static_cast<QWidget*>(o);
-            if (w->isWindow() && w->objectName() == cible_) {
-                vue_ = true;
-                QMetaObject::invokeMethod(
-                    this,
-                    [this] {
-                        instantNs = horloge();
-                        instantCpuNs = cpuNs();
-                        finie_ = true;
-                        if (fait_) fait_();
-                    },
-                    Qt::QueuedConnection);
-            }
+        if (e->type() == QEvent::Paint && !vue_ && o->isWidgetType() && static_cast<QWidget*>(o)->isWindow() &&
+            o->objectName() == cible_) {
+            vue_ = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    instantNs = horloge();
+                    instantCpuNs = cpuNs();
+                    finie_ = true;
+                    if (fait_) fait_();
+                },
+                Qt::QueuedConnection);
         }
         return false;
     }
@@ -66,23 +63,18 @@ protected:
 private:
     QString cible_;
     std::function<void()> fait_;
-    bool vue_ = false;
-    bool finie_ = false;
+    bool vue_ = false, finie_ = false;
 };
 
-// Runs the event loop until the window named `fenetre`, shown by `montrer`, has
-// its first frame, then prints the time since the launcher's stamp (VORN_T0_NS)
-// and this process's CPU time so far.
+// Runs the event loop until the window named `fenetre`, shown by `montrer`, has its first
+// frame; prints the time since the launcher's stamp and this process's CPU time so far.
 inline int demarrage(const QString& fenetre, const std::function<void()>& montrer) {
     GuetPeinture guet;
     guet.viser(fenetre, [] { QCoreApplication::exit(0); });
     montrer();
     const int code = QApplication::exec();
-    const char* t0 = std::getenv("VORN_T0_NS");
-    if (code != 0 || !t0) {
-        std::fprintf(stderr, "start with vorn_lanceur, which sets VORN_T0_NS\n");
-        return code ? code : 2;
-    }
+    const char* t0 = std::getenv("VORN_T0_NS"); // set by vorn_lanceur
+    if (code != 0 || !t0) return code ? code : 2;
     std::printf("peint_ms=%.3f\ncpu_ms=%.3f\n", ms(guet.instantNs - std::atoll(t0)), ms(guet.instantCpuNs));
     return 0;
 }

@@ -1,32 +1,15 @@
-// The toolkit's floor for start-up: Qt alone with one window of the welcome
-// screen's make-up (picture, texts, name box, two buttons), the same locale,
-// translation, font and icon set-up, and no rules. What it costs to show is
-// what Qt alone asks for our first screen.
-//
-//   vorn_lanceur vorn_plancher   start to that window's first frame
+// The start-up floor (vorn_lanceur vorn_plancher): Qt alone showing one window
+// of the welcome screen's make-up (picture, texts, name box, two buttons) with
+// the same locale, translation, font and icon set-up, and no rules.
 
 #include "Mesures.h"
 
-#include <QFontDatabase>
-#include <QImageReader>
-#include <QLabel>
-#include <QLibraryInfo>
-#include <QLineEdit>
-#include <QLocale>
-#include <QPixmap>
-#include <QPushButton>
-#include <QScreen>
-#include <QTranslator>
-
-namespace {
+#include <QtWidgets>
 
 constexpr int tw(int twips) { return (twips + 7) / 15; }
-
-void placer(QWidget* w, int l, int t, int largeur, int hauteur) {
+static void placer(QWidget* w, int l, int t, int largeur, int hauteur) {
     w->setGeometry(tw(l), tw(t), tw(largeur), tw(hauteur));
 }
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
