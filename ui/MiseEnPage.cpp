@@ -1,6 +1,8 @@
 #include "MiseEnPage.h"
 
 #include <QFontDatabase>
+#include <QImageReader>
+#include <QPixmapCache>
 #include <QWidget>
 
 void placer(QWidget* w, int gauche, int haut, int largeur, int hauteur) {
@@ -23,6 +25,15 @@ QFont policeSansSerif(qreal points, bool gras) {
 }
 
 QPixmap imageVorn() {
-    // Loading by name goes through Qt's pixmap cache: decoded once per process.
-    return QPixmap(QStringLiteral(":/vorn/vorn.png"));
+    // Decoded once per process, then shared through Qt's pixmap cache.
+    const QString chemin = QStringLiteral(":/vorn/vorn.png");
+    QPixmap image;
+    if (QPixmapCache::find(chemin, &image)) return image;
+    // The format named and content sniffing off: Qt's own PNG reader answers
+    // at once instead of every image-format plugin being loaded and asked first.
+    QImageReader lecteur(chemin, "png");
+    lecteur.setAutoDetectImageFormat(false);
+    image = QPixmap::fromImage(lecteur.read());
+    QPixmapCache::insert(chemin, image);
+    return image;
 }
