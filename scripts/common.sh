@@ -25,6 +25,7 @@ VORN_PACKAGES=(
     xauth
     x11-utils
     imagemagick
+    poppler-utils
 )
 
 # Print the packages of "$@" that dpkg does not report as installed.

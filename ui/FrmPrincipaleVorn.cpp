@@ -2,6 +2,7 @@
 
 #include "Commun.h"
 #include "FrmChpExpérienceVorn.h"
+#include "ImpressionVorn.h"
 #include "ModuleVorn.h"
 #include "Texte.h"
 #include "UpDownNiv.h"
@@ -100,6 +101,11 @@ void FrmPrincipaleVorn::construireMenus() {
     nommer(MnuAgent, QStringLiteral("MnuAgent"), QStringLiteral("Agent"));
     MnuNouveau = MnuAgent->addAction(QStringLiteral("&Nouveau"));
     MnuNouveau->setObjectName(QStringLiteral("MnuNouveau"));
+    MnuImprimer = MnuAgent->addAction(QStringLiteral("&Imprimer…"));
+    MnuImprimer->setObjectName(QStringLiteral("MnuImprimer"));
+    MnuImprimer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    MnuExporterPDF = MnuAgent->addAction(QStringLiteral("Exporter en &PDF…"));
+    MnuExporterPDF->setObjectName(QStringLiteral("MnuExporterPDF"));
     MnuTiret = MnuAgent->addSeparator();
     MnuTiret->setObjectName(QStringLiteral("MnuTiret"));
     MnuQuitter = MnuAgent->addAction(QStringLiteral("&Quitter"));
@@ -110,6 +116,8 @@ void FrmPrincipaleVorn::construireMenus() {
     MnuAPropos->setObjectName(QStringLiteral("MnuAPropos"));
 
     connect(MnuNouveau, &QAction::triggered, this, [this] { MnuNouveau_Click(); });
+    connect(MnuImprimer, &QAction::triggered, this, [this] { MnuImprimer_Click(); });
+    connect(MnuExporterPDF, &QAction::triggered, this, [this] { MnuExporterPDF_Click(); });
     connect(MnuQuitter, &QAction::triggered, this, [this] { MnuQuitter_Click(); });
     connect(MnuAPropos, &QAction::triggered, this, [this] { MnuAPropos_Click(); });
 }
@@ -343,6 +351,15 @@ void FrmPrincipaleVorn::MnuNouveau_Click() {
         nav.NouvelAgent();
     } else {
         ConfirmerQuitter = 1;
+    }
+}
+
+void FrmPrincipaleVorn::MnuImprimer_Click() { ImprimerFiche(this, feuille); }
+
+void FrmPrincipaleVorn::MnuExporterPDF_Click() {
+    const QString echec = ExporterFichePdf(this, feuille);
+    if (!echec.isEmpty()) {
+        nav.messagerie().Afficher(this, echec, QStringLiteral("Erreur - Exportation"), Messagerie::Exclamation);
     }
 }
 
