@@ -292,8 +292,8 @@ void DessinerFiche(QPainter& p, const FeuilleVorn& f) {
     y = std::max(g, d) + 4;
 
     g = page.section(0, y, moitie - 6, QStringLiteral("Cicatrices"));
-    d = page.section(moitie, y, LargeurMm - moitie, QStringLiteral("Champs d'expérience"));
     g += liste(page, 0, g, moitie - 6, f.LstCicatrices, "(aucune)");
+    d = page.section(moitie, y, LargeurMm - moitie, QStringLiteral("Champs d'expérience"));
     d += liste(page, moitie, d, LargeurMm - moitie, f.LstChpExpérience, "(aucun)");
     y = std::max(g, d) + 4;
 
