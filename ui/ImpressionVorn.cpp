@@ -181,14 +181,14 @@ qreal liste(Page& page, qreal x, qreal y, qreal largeur, const std::vector<std::
 }
 
 qreal competences(Page& page, qreal y, const FeuilleVorn& f) {
-    constexpr qreal Ligne = 6.2, Colonne = 92, Ecart = LargeurMm - 2 * Colonne;
+    constexpr qreal Ligne = 6.8, Colonne = 92, Ecart = LargeurMm - 2 * Colonne;
     // Name, formula, base, level and CB columns from the left of a column.
-    constexpr std::array<qreal, 6> bords{5, 44.5, 68, 75, 84, 92};
+    constexpr std::array<qreal, 6> bords{5, 47, 69.5, 76.5, 85, 92};
     const std::array<QString, 5> entetes{QStringLiteral("Compétence"), QStringLiteral("Formule"),
                                          QStringLiteral("Base"), QStringLiteral("Niveau"), QStringLiteral("CB")};
     for (const qreal x0 : {0.0, Colonne + Ecart}) {
         for (std::size_t c = 0; c < entetes.size(); ++c) {
-            page.ecrire({x0 + bords[c], y, bords[c + 1] - bords[c] - 0.5, 4.5}, entetes[c],
+            page.ecrire({x0 + bords[c], y, bords[c + 1] - bords[c] - 1.2, 4.5}, entetes[c],
                         {7.5, 5, true, Gris, c < 2 ? Qt::AlignLeft : Qt::AlignHCenter, false});
         }
     }
@@ -216,8 +216,8 @@ qreal competences(Page& page, qreal y, const FeuilleVorn& f) {
                                            montrer ? QString::number(l.cb) : QString()};
         for (std::size_t c = 0; c < cases.size(); ++c) {
             const Qt::Alignment a = (c < 2 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter;
-            page.ecrire({x0 + bords[c], haut, bords[c + 1] - bords[c] - 0.5, Ligne}, cases[c],
-                        {9, 5, l.active() && (c == 0 || c == 4), encre, a, false});
+            page.ecrire({x0 + bords[c], haut, bords[c + 1] - bords[c] - 1.2, Ligne}, cases[c],
+                        {8.5, 5, l.active() && c == 4, encre, a, false});
         }
     }
     page.trait(Colonne + Ecart / 2, y - 5, Colonne + Ecart / 2, y + Ligne * 12, 0.2, Gris);
