@@ -31,6 +31,7 @@ constexpr qreal HauteurMm = 297.0 - 2 * MargeMm;
 
 const QColor Gris(110, 110, 110);   // labels and untaken skills: still legible in black and white
 const QColor GrisClair(235, 235, 235);
+const QString Suite = QStringLiteral("…"); // ends a text cut short
 
 QPageLayout miseEnPage() {
     return {QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(MargeMm, MargeMm, MargeMm, MargeMm),
@@ -85,14 +86,14 @@ public:
                 qsizetype garde = 0, exces = t.size();
                 while (exces - garde > 1) {
                     const qsizetype milieu = (garde + exces) / 2;
-                    if (hauteur(t.left(milieu) + u'…') <= r.height() + 0.5) {
+                    if (hauteur(t.left(milieu) + Suite) <= r.height() + 0.5) {
                         garde = milieu;
                     } else {
                         exces = milieu;
                     }
                 }
                 if (garde > 0 && t[garde - 1].isHighSurrogate()) --garde;
-                t = t.left(garde) + u'…';
+                t = t.left(garde) + Suite;
                 break;
             }
         }
@@ -168,7 +169,7 @@ QString net(const std::string& texte) { return qs(texte).trimmed(); }
 QString avecUnite(const ListeDeroulante& l, const char* aucun, const QString& unite) {
     if (l.index < 0) return QString::fromUtf8(aucun);
     const QString t = qs(l.texte());
-    return t.startsWith(u'(') || unite.isEmpty() ? t : t + u' ' + unite;
+    return t.startsWith(QLatin1Char('(')) || unite.isEmpty() ? t : t + QLatin1Char(' ') + unite;
 }
 
 qreal liste(Page& page, qreal x, qreal y, qreal largeur, const std::vector<std::string>& lignes, const char* vide) {
@@ -323,7 +324,7 @@ QString NomFichierPdf(const QString& nomPersonnage) {
         nom += morceau;
     }
     // A name of dots alone, or none at all, would make a hidden or odd file.
-    while (nom.startsWith(u'.')) nom.remove(0, 1);
+    while (nom.startsWith(QLatin1Char('.'))) nom.remove(0, 1);
     nom = nom.trimmed();
     return (nom.isEmpty() ? QStringLiteral("agent") : nom) + QStringLiteral(".pdf");
 }

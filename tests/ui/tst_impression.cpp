@@ -28,7 +28,6 @@ FrmPrincipaleVorn* agent(ProgrammeTest& p, const QString& nom) {
     p.module.ChpExpGen[4] = "Droit";
     f->feuille.ReconstruireChampsExpérience();
     f->feuille.PrendreCompetence(21);
-    f->feuille.MonterNiveau(2);
     f->feuille.TxtNomPerso = ss(nom);
     return f;
 }
@@ -96,8 +95,8 @@ private slots:
         chemin = QDir(dir.path()).filePath(chemin);
         f->MnuExporterPDF->trigger();
         QCOMPARE(f->grab().toImage(), avant);
-        static const QString boite = u"(?s)^Erreur - Exportation [|] La fiche n'a pas pu .*%1.* [|] 48$"_s;
-        QCOMPARE(p.messages.journal().join(u'\n').contains(QRegularExpression(boite.arg(raison))), !raison.isEmpty());
+        const QRegularExpression boite(u"(?s)^Erreur - Exportation [|] La fiche n'a pas pu .*%1.* [|] 48$"_s.arg(raison));
+        QCOMPARE(p.messages.journal().join(u'\n').contains(boite), !raison.isEmpty());
         QVERIFY(!QFileInfo::exists(chemin) && QDir(dir.path()).entryList(QDir::Files) == QStringList{u"ancien.pdf"_s});
         // Replaced whole (a page is far smaller than the old file), or not at all.
         QCOMPARE(pdftotext(u"-raw"_s, ancien.fileName()).contains(u"Nom du Personnage A/B:C"_s), raison.isEmpty());
@@ -108,8 +107,10 @@ private slots:
         ProgrammeTest p;
         FrmPrincipaleVorn* f = agent(p, u"AGENT"_s);
         QStringList vus;
+        dialogueImpression() = [&vus](QWidget*, QPrinter&, const DessinPage&) { return (vus << u"dialogue"_s).isEmpty(); };
+        f->MnuImprimer->trigger(); // cancelled
         for (const QAction* a : f->MnuAgent->actions()) vus << a->objectName() + u'|' + a->text() + u'|' + a->shortcut().toString();
-        QCOMPARE(vus, (QStringList{u"MnuNouveau|&Nouveau|"_s, u"MnuImprimer|&Imprimer…|Ctrl+P"_s,
+        QCOMPARE(vus, (QStringList{u"dialogue"_s, u"MnuNouveau|&Nouveau|"_s, u"MnuImprimer|&Imprimer…|Ctrl+P"_s,
                                    u"MnuExporterPDF|Exporter en &PDF…|"_s, u"MnuTiret||"_s, u"MnuQuitter|&Quitter|"_s}));
     }
 };
