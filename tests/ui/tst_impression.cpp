@@ -44,7 +44,7 @@ private slots:
         const QString pdf = dir.filePath(u"fiche.pdf"_s);
         QCOMPARE(EcrireFichePdf(pdf, f), QString());
         QVERIFY(NomFichierPdf(nom).toUtf8().size() < 250); // file systems take 255-byte names
-        QStringList attendu{u"Champs d'expérience Droit"_s,
+        QStringList attendu{u"Champs d'expérience Droit"_s, u"ZazUvureVorn Fiche d'agent — jeu de rôle Vorn "
                             u"Nom du Joueur JOUEUR Nom du Personnage %1 Rang '00' Sexe Féminin Ancienne profession %2 "
                             u"Points de génération restants %3 Points de célébrité (cicatrices) %4 Caractéristiques "
                             u"FOR 12 DEX 5 VOL 5 PER 5 INT 5 Vitesse %5 Endurance %6 h Course/Nage %7 mn Charge %8 kg "
