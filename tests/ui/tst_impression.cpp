@@ -89,9 +89,9 @@ private slots:
         QFile ancien(dir.filePath(u"ancien.pdf"_s));
         QVERIFY(ancien.open(QIODevice::WriteOnly) && ancien.write(QByteArray(500000, 'x')) && ancien.flush());
         ProgrammeTest p;
-        FrmPrincipaleVorn* f = agent(p, u" A/B:C "_s);
+        FrmPrincipaleVorn* f = agent(p, u" A/B :C "_s);
         const QImage avant = f->grab().toImage();
-        choixFichierPdf() = [&](QWidget*, const QString& propose) { return propose == u"A_B_C.pdf"_s ? chemin : QString(); };
+        choixFichierPdf() = [&](QWidget*, const QString& propose) { return propose == u"A_B _C.pdf"_s ? chemin : QString(); };
         chemin = QDir(dir.path()).filePath(chemin);
         f->MnuExporterPDF->trigger();
         QCOMPARE(f->grab().toImage(), avant);
@@ -99,7 +99,7 @@ private slots:
         QCOMPARE(p.messages.journal().join(u'\n').contains(boite), !raison.isEmpty());
         QVERIFY(!QFileInfo::exists(chemin) && QDir(dir.path()).entryList(QDir::Files) == QStringList{u"ancien.pdf"_s});
         // Replaced whole (a page is far smaller than the old file), or not at all.
-        QCOMPARE(pdftotext(u"-raw"_s, ancien.fileName()).contains(u"Nom du Personnage A/B:C"_s), raison.isEmpty());
+        QCOMPARE(pdftotext(u"-raw"_s, ancien.fileName()).contains(u"Nom du Personnage A/B :C"_s), raison.isEmpty());
         QCOMPARE(QFileInfo(ancien.fileName()).size() == 500000, !raison.isEmpty());
     }
 
