@@ -182,7 +182,10 @@ qreal liste(Page& page, qreal x, qreal y, qreal largeur, const std::vector<std::
 }
 
 qreal competences(Page& page, qreal y, const FeuilleVorn& f) {
-    constexpr qreal Ligne = 6.8, Colonne = 92, Ecart = LargeurMm - 2 * Colonne;
+    constexpr qreal Colonne = 92, Ecart = LargeurMm - 2 * Colonne;
+    // Rows give up height when long names or many fields have taken the room
+    // (the header, the legend and the footer below need 18 mm).
+    const qreal Ligne = std::clamp((HauteurMm - 18 - y) / 12, 4.6, 6.8);
     // Name, formula, base, level and CB columns from the left of a column.
     constexpr std::array<qreal, 6> bords{5, 47, 69.5, 76.5, 85, 92};
     const std::array<QString, 5> entetes{QStringLiteral("Compétence"), QStringLiteral("Formule"),
@@ -202,7 +205,7 @@ qreal competences(Page& page, qreal y, const FeuilleVorn& f) {
         if (i % 2 == 0) page.cadre({x0, haut, Colonne, Ligne}, GrisClair, 0);
         const QColor encre = l.active() ? QColor(Qt::black) : Gris;
         // The tick box: crossed for a taken or free skill.
-        const QRectF boite(x0 + 0.8, haut + 1.6, 3, 3);
+        const QRectF boite(x0 + 0.8, haut + (Ligne - 3) / 2, 3, 3);
         page.cadre(boite, Qt::white, l.active() ? 0.3 : 0.2);
         if (l.active()) {
             page.trait(boite.left(), boite.top(), boite.right(), boite.bottom(), 0.35);
