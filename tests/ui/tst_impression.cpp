@@ -19,16 +19,16 @@ QString pdftotext(const QString& option, const QString& pdf) {
     p.waitForFinished();
     return QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_KC).simplified();
 }
-// A woman '00' with every part of the sheet filled in.
+// A woman '00' with every part of the sheet filled in, player and character both named `nom`.
 FrmPrincipaleVorn* agent(ProgrammeTest& p, const QString& nom) {
     FrmPrincipaleVorn* f = p.allerALaFeuille(0, 1);
     f->feuille.ChoisirCaract(Caract::FOR, 7);
     const std::array<std::int16_t, 5> choix{5, 5, 3, 4, 9}; // appearance, age, weakness, height, weight
     for (const Description d : ToutesDescriptions) f->feuille.ChoisirDescription(d, choix[std::size_t(d)]);
-    p.module.ChpExpGen[4] = "Droit";
+    p.module.ChpExpProf = {"Microphotographie", "Cryptanalyse", "Droit", "Médecine", "Chimie", "Physique", ""};
     f->feuille.ReconstruireChampsExpérience();
     f->feuille.PrendreCompetence(21);
-    f->feuille.TxtNomPerso = ss(nom);
+    f->feuille.TxtNomJoueur = f->feuille.TxtNomPerso = ss(nom);
     return f;
 }
 } // namespace
@@ -44,8 +44,8 @@ private slots:
         const QString pdf = dir.filePath(u"fiche.pdf"_s);
         QCOMPARE(EcrireFichePdf(pdf, f), QString());
         QVERIFY(NomFichierPdf(nom).toUtf8().size() < 250); // file systems take 255-byte names
-        QStringList attendu{u"Champs d'expérience Droit"_s, u"ZazUvureVorn Fiche d'agent — jeu de rôle Vorn "
-                            u"Nom du Joueur JOUEUR Nom du Personnage %1 Rang '00' Sexe Féminin Ancienne profession %2 "
+        QStringList attendu{u"Champs d'expérience Microphotographie Cryptanalyse Droit Médecine Chimie Physique"_s,
+                            u"Nom du Joueur %1 Nom du Personnage %1 Rang '00' Sexe Féminin Ancienne profession %2 "
                             u"Points de génération restants %3 Points de célébrité (cicatrices) %4 Caractéristiques "
                             u"FOR 12 DEX 5 VOL 5 PER 5 INT 5 Vitesse %5 Endurance %6 h Course/Nage %7 mn Charge %8 kg "
                             u"Classe de Dégats à Mains Nues %9 Description Apparence Séduisante Taille 1,61 - 1,65 m "
