@@ -1,8 +1,8 @@
-// The printed sheet: all the sheet shows on one page, inside its margins; failed exports change nothing.
 #include "OutilsTest.h"
 
 #include "ImpressionVorn.h"
 
+#include <QAbstractButton>
 #include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
@@ -23,8 +23,7 @@ QString pdftotext(const QString& option, const QString& pdf) {
 FrmPrincipaleVorn* agent(ProgrammeTest& p, const QString& nom) {
     FrmPrincipaleVorn* f = p.allerALaFeuille(0, 1);
     f->feuille.ChoisirCaract(Caract::FOR, 7);
-    const std::array<std::int16_t, 5> choix{5, 5, 3, 4, 9}; // appearance, age, weakness, height, weight
-    for (const Description d : ToutesDescriptions) f->feuille.ChoisirDescription(d, choix[std::size_t(d)]);
+    for (const Description d : ToutesDescriptions) f->feuille.ChoisirDescription(d, std::array<std::int16_t, 5>{5, 5, 3, 4, 9}[int(d)]);
     p.module.ChpExpProf = {"Microphotographie", "Cryptanalyse", "Droit", "Médecine", "Chimie", "Physique", ""};
     f->feuille.ReconstruireChampsExpérience();
     f->feuille.PrendreCompetence(21);
@@ -58,20 +57,19 @@ private slots:
                                                   qs(Competences[i].formule))
                            .arg(f.lignes[i].base).arg(f.lignes[i].niveau).arg(f.lignes[i].cb);
         }
-        const QString texte = pdftotext(u"-raw"_s, pdf);
-        for (const QString& a : attendu) QVERIFY2(texte.contains(a), qPrintable(a));
+        for (const QString texte = pdftotext(u"-raw"_s, pdf); const QString& a : attendu) QVERIFY2(texte.contains(a), qPrintable(a));
 
         // One A4 page; every word inside the 12 mm margins (in points), none over another.
         const QString boites = pdftotext(u"-bbox"_s, pdf);
         QCOMPARE(boites.count(QRegularExpression(u"<page width=\"59[45][.]\\d+\" height=\"84[12][.]"_s)), 1);
         QList<QRectF> mots;
-        static const QRegularExpression mot(uR"x(xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)")x"_s);
-        for (const auto& c : mot.globalMatch(boites)) {
+        for (const auto& c : QRegularExpression(uR"x(xMin="(\S+)" yMin="(\S+)" xMax="(\S+)" yMax="(\S+)")x"_s).globalMatch(boites)) {
             mots << QRectF(QPointF(c.captured(1).toDouble(), c.captured(2).toDouble()),
                            QPointF(c.captured(3).toDouble(), c.captured(4).toDouble())).adjusted(0.5, 0.5, -0.5, -0.5);
             QVERIFY2(QRectF(33.5, 33.5, 528.5, 775).contains(mots.last()), qPrintable(c.captured(0)));
             for (qsizetype j = 0; j + 1 < mots.size(); ++j) QVERIFY2(!mots[j].intersects(mots.last()), qPrintable(c.captured(0)));
         }
+        QVERIFY(mots.size() > 150);
     }
 
     void exportation_data() {
@@ -99,18 +97,20 @@ private slots:
         QCOMPARE(p.messages.journal().join(u'\n').contains(boite), !raison.isEmpty());
         QVERIFY(!QFileInfo::exists(chemin) && QDir(dir.path()).entryList(QDir::Files) == QStringList{u"ancien.pdf"_s});
         // Replaced whole (a page is far smaller than the old file), or not at all.
-        QCOMPARE(pdftotext(u"-raw"_s, ancien.fileName()).contains(u"Nom du Personnage A/B :C"_s), raison.isEmpty());
-        QCOMPARE(QFileInfo(ancien.fileName()).size() == 500000, !raison.isEmpty());
+        QCOMPARE(QFileInfo(ancien.fileName()).size() < 500000 && pdftotext(u"-raw"_s, ancien.fileName()).contains(u"A/B :C"_s),
+                 raison.isEmpty());
     }
 
     void menu() {
         ProgrammeTest p;
         FrmPrincipaleVorn* f = agent(p, u"AGENT"_s);
         QStringList vus;
-        dialogueImpression() = [&vus](QWidget*, QPrinter&, const DessinPage&) { return (vus << u"dialogue"_s).isEmpty(); };
+        auto* fleche = f->findChild<QWidget*>(u"UpDownNiv(2)"_s)->findChild<QAbstractButton*>(u"haut"_s);
+        QTest::mousePress(fleche, Qt::LeftButton); // held (it repeats) until the dialog opens
+        dialogueImpression() = [&](QWidget*, QPrinter&, const DessinPage&) { return (vus << u"%1"_s.arg(fleche->isDown())).isEmpty(); };
         f->MnuImprimer->trigger(); // cancelled
         for (const QAction* a : f->MnuAgent->actions()) vus << a->objectName() + u'|' + a->text() + u'|' + a->shortcut().toString();
-        QCOMPARE(vus, (QStringList{u"dialogue"_s, u"MnuNouveau|&Nouveau|"_s, u"MnuImprimer|&Imprimer…|Ctrl+P"_s,
+        QCOMPARE(vus, (QStringList{u"0"_s, u"MnuNouveau|&Nouveau|"_s, u"MnuImprimer|&Imprimer…|Ctrl+P"_s,
                                    u"MnuExporterPDF|Exporter en &PDF…|"_s, u"MnuTiret||"_s, u"MnuQuitter|&Quitter|"_s}));
     }
 };
