@@ -33,6 +33,7 @@ VORN_PACKAGES=(
     lintian
     appstream
     desktop-file-utils
+    poppler-utils
 )
 
 # Print the packages of "$@" that dpkg does not report as installed.

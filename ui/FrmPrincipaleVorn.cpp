@@ -3,6 +3,7 @@
 #include "Affichage.h"
 #include "Couleurs.h"
 #include "FrmChpExpérienceVorn.h"
+#include "ImpressionVorn.h"
 #include "MiseEnPage.h"
 #include "Placement.h"
 #include "ModuleVorn.h"
@@ -103,6 +104,11 @@ void FrmPrincipaleVorn::construireMenus() {
     nommer(MnuAgent, QStringLiteral("MnuAgent"), QStringLiteral("Agent"));
     MnuNouveau = MnuAgent->addAction(QStringLiteral("&Nouveau"));
     MnuNouveau->setObjectName(QStringLiteral("MnuNouveau"));
+    MnuImprimer = MnuAgent->addAction(QStringLiteral("&Imprimer…"));
+    MnuImprimer->setObjectName(QStringLiteral("MnuImprimer"));
+    MnuImprimer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    MnuExporterPDF = MnuAgent->addAction(QStringLiteral("Exporter en &PDF…"));
+    MnuExporterPDF->setObjectName(QStringLiteral("MnuExporterPDF"));
     MnuTiret = MnuAgent->addSeparator();
     MnuTiret->setObjectName(QStringLiteral("MnuTiret"));
     MnuQuitter = MnuAgent->addAction(QStringLiteral("&Quitter"));
@@ -113,6 +119,8 @@ void FrmPrincipaleVorn::construireMenus() {
     MnuAPropos->setObjectName(QStringLiteral("MnuAPropos"));
 
     connect(MnuNouveau, &QAction::triggered, this, [this] { MnuNouveau_Click(); });
+    connect(MnuImprimer, &QAction::triggered, this, [this] { MnuImprimer_Click(); });
+    connect(MnuExporterPDF, &QAction::triggered, this, [this] { MnuExporterPDF_Click(); });
     connect(MnuQuitter, &QAction::triggered, this, [this] { MnuQuitter_Click(); });
     connect(MnuAPropos, &QAction::triggered, this, [this] { MnuAPropos_Click(); });
 }
@@ -355,6 +363,15 @@ void FrmPrincipaleVorn::MnuNouveau_Click() {
         nav.NouvelAgent();
     } else {
         ConfirmerQuitter = 1;
+    }
+}
+
+void FrmPrincipaleVorn::MnuImprimer_Click() { ImprimerFiche(this, feuille); }
+
+void FrmPrincipaleVorn::MnuExporterPDF_Click() {
+    const QString echec = ExporterFichePdf(this, feuille);
+    if (!echec.isEmpty()) {
+        nav.messagerie().Afficher(this, echec, QStringLiteral("Erreur - Exportation"), Messagerie::Exclamation);
     }
 }
 

@@ -29,6 +29,8 @@ public:
     QMenuBar* barreMenus;
     QMenu* MnuAgent;
     QAction* MnuNouveau;
+    QAction* MnuImprimer;
+    QAction* MnuExporterPDF;
     QAction* MnuTiret;
     QAction* MnuQuitter;
     QMenu* MnuPtInt;
@@ -66,6 +68,8 @@ public:
     void Form_Load();
     void Form_Activate();
     void MnuNouveau_Click();
+    void MnuImprimer_Click();
+    void MnuExporterPDF_Click();
     void MnuQuitter_Click();
     void MnuAPropos_Click();
     void ChkComp_Click(int index, bool coche);
