@@ -1,5 +1,6 @@
 #include "FenetreVorn.h"
 
+#include "AccessibiliteVorn.h"
 #include "Commun.h"
 
 #include <QCloseEvent>
@@ -8,7 +9,9 @@
 FenetreVorn::FenetreVorn(ModuleVorn& module, NavigationVorn& navigation, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
-      m(module), nav(navigation) {}
+      m(module), nav(navigation) {
+    InstallerAccessibilite();
+}
 
 void FenetreVorn::closeEvent(QCloseEvent* e) {
     if (nav.termine() || !Form_Unload()) {

@@ -1,5 +1,6 @@
 #include "FrmAProposVorn.h"
 
+#include "AccessibiliteVorn.h"
 #include "Commun.h"
 #include "VersionVorn.h"
 
@@ -22,6 +23,7 @@ QFrame* trait(QWidget* parent, int index, const QColor& couleur, int x1, int y, 
     f->setObjectName(indexe(QStringLiteral("Line1"), index));
     fondUni(f, couleur);
     f->setGeometry(tw(x1), tw(y), tw(x2) - tw(x1), epaisseur);
+    marquerDecoratif(f);
     return f;
 }
 } // namespace
@@ -60,6 +62,8 @@ FrmAProposVorn::FrmAProposVorn(QWidget* parent) : QDialog(parent) {
     lblDisclaimer = etiquette(this, QStringLiteral("lblDisclaimer"), QStringLiteral(" "), 240, 2985, 4575, 825);
     lblDisclaimer->setAccessibleName(QStringLiteral("Avertissement"));
     fondGrisClair(lblDisclaimer);
+    // An empty grey box: nothing to read.
+    marquerDecoratif(lblDisclaimer);
 
     BtnOkAPropos = new QPushButton(QStringLiteral("OK"), this);
     nommer(BtnOkAPropos, QStringLiteral("BtnOkAPropos"), QStringLiteral("OK"));

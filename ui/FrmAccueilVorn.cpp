@@ -1,5 +1,6 @@
 #include "FrmAccueilVorn.h"
 
+#include "AccessibiliteVorn.h"
 #include "Commun.h"
 #include "ModuleVorn.h"
 
@@ -62,7 +63,7 @@ void FrmAccueilVorn::BtnContinuerAccueil_Click() {
     if (TxtNomAccueil->text().isEmpty()) {
         nav.messagerie().Afficher(this, QStringLiteral("Vous devez impérativement rentrer le nom du joueur !"),
                                   QStringLiteral("Erreur - Nom du Joueur"), Messagerie::Exclamation);
-        TxtNomAccueil->setFocus();
+        rendreFocus(TxtNomAccueil);
         return;
     }
     m.NomJoueur = ss(TxtNomAccueil->text());
@@ -70,11 +71,11 @@ void FrmAccueilVorn::BtnContinuerAccueil_Click() {
 }
 
 void FrmAccueilVorn::BtnQuitterAccueil_Click() {
-    if (!nav.ConfirmerQuitter(this)) TxtNomAccueil->setFocus();
+    if (!nav.ConfirmerQuitter(this)) rendreFocus(TxtNomAccueil);
 }
 
 bool FrmAccueilVorn::Form_Unload() {
     if (nav.ConfirmerQuitter(this)) return false;
-    TxtNomAccueil->setFocus();
+    rendreFocus(TxtNomAccueil);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "FrmChoixVorn.h"
 
 #include "Choix.h"
+#include "AccessibiliteVorn.h"
 #include "Commun.h"
 #include "ModuleVorn.h"
 #include "Tables.h"
@@ -139,7 +140,7 @@ void FrmChoixVorn::BtnContinuerChoix_Click() {
     if (TxtNomPerso->text().isEmpty()) {
         nav.messagerie().Afficher(this, QStringLiteral("Vous devez impérativement rentrer le nom du Personnage !"),
                                   QStringLiteral("Erreur - Nom du Personnage"), Messagerie::Exclamation);
-        TxtNomPerso->setFocus();
+        rendreFocus(TxtNomPerso);
         return;
     }
     ValiderChoix(m, ss(TxtNomPerso->text()), nav.des());
@@ -147,7 +148,7 @@ void FrmChoixVorn::BtnContinuerChoix_Click() {
 }
 
 void FrmChoixVorn::BtnQuitterChoix_Click() {
-    if (!nav.ConfirmerQuitter(this)) TxtNomPerso->setFocus();
+    if (!nav.ConfirmerQuitter(this)) rendreFocus(TxtNomPerso);
 }
 
 bool FrmChoixVorn::Form_Unload() {
@@ -156,6 +157,6 @@ bool FrmChoixVorn::Form_Unload() {
         return false;
     }
     if (nav.ConfirmerQuitter(this)) return false;
-    TxtNomPerso->setFocus();
+    rendreFocus(TxtNomPerso);
     return true;
 }

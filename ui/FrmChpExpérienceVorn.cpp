@@ -1,5 +1,6 @@
 #include "FrmChpExpérienceVorn.h"
 
+#include "AccessibiliteVorn.h"
 #include "Commun.h"
 #include "Tables.h"
 
@@ -89,6 +90,7 @@ void FrmChpExpérienceVorn::ChkExp_Click(bool professionnel, int index, bool coc
         if (!champs.Cocher(professionnel, index)) {
             nav_.messagerie().Afficher(this, qs(MessagePlusDeChamps), qs(TitreChampsExp), Messagerie::Exclamation);
             boite->setChecked(false);
+            rendreFocus(boite);
         }
     } else {
         champs.Decocher(professionnel, index);
