@@ -25,6 +25,13 @@ VORN_PACKAGES=(
     xauth
     x11-utils
     imagemagick
+    at-spi2-core
+    dbus-x11
+    python3-pyatspi
+    gir1.2-atspi-2.0
+    python3-gi
+    openbox
+    xdotool
 )
 
 # Print the packages of "$@" that dpkg does not report as installed.
