@@ -227,7 +227,15 @@ QString avecDe(const QString& mot, const QString& nom) {
 
 void marquerDecoratif(QWidget* w) {
     w->setProperty(Decoratif, true);
-    if (QWidget* parent = w->parentWidget()) parent->setProperty(AvecDecors, true);
+    QWidget* parent = w->parentWidget();
+    if (!parent || parent->property(AvecDecors).toBool()) return;
+    parent->setProperty(AvecDecors, true);
+    // Naming a widget already makes its interface: one made before the mark would still
+    // show the decoration, so it is dropped and made again on demand.
+    QAccessibleInterface* deja = QAccessible::queryAccessibleInterface(parent);
+    if (deja && !dynamic_cast<ConteneurAccessible*>(deja)) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(deja));
+    }
 }
 
 void nommerEntreeMenu(QAction* action, const QString& nom) { action->setProperty(NomEntree, nom); }

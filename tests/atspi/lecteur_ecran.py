@@ -1,6 +1,5 @@
 #!/usr/bin/env python3
-"""Reads the program's screens through AT-SPI as a screen reader does, driving it with real keys.
-Run inside an X server and a D-Bus session of its own (see CMakeLists.txt): lecteur_ecran.py BINARY [--sans-wm]"""
+"""Reads the program through AT-SPI as a screen reader does, with real keys: lecteur_ecran.py BINARY [--sans-wm]"""
 import os, subprocess, sys, time, pyatspi
 from gi.repository import GLib
 
@@ -47,8 +46,9 @@ def lire(titre):
     for o in commandes:
         if not o.name.strip() or o.name == valeur(o):
             fautes.append("%s: %s sans nom propre: %r (valeur %r)" % (titre, o.getRoleName(), o.name, valeur(o)))
-    for o in (o for o in tout if o.getRoleName() in ("label", "filler", "panel") and not o.name.strip()):
-        fautes.append("%s: %s sans nom dans %s %r" % (titre, o.getRoleName(), o.parent.getRoleName(), o.parent.name))
+    for o in tout:  # a frame inside a window is a drawn line
+        if o.getRoleName() == "frame" or o.getRoleName() in ("label", "filler", "panel") and not o.name.strip():
+            fautes.append("%s: %s %r décoratif ou sans nom dans %r" % (titre, o.getRoleName(), o.name, o.parent.name))
     print("%s: %d objets, %d commandes nommées, dont %s" % (
         titre, len(tout), len(commandes), ", ".join(repr(o.name) for o in commandes[:4])))
     return f, tout
