@@ -27,6 +27,7 @@ VORN_PACKAGES=(
     imagemagick
     at-spi2-core
     dbus-x11
+    dbus-daemon
     python3-pyatspi
     gir1.2-atspi-2.0
     python3-gi

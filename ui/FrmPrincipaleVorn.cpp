@@ -167,10 +167,11 @@ void FrmPrincipaleVorn::construireEntete() {
                                                                      {Description::Faiblesse, CmbFaiblesse},
                                                                      {Description::Taille, CmbTaille},
                                                                      {Description::Poids, CmbPoids}}};
-    for (auto [etiquette, c] : {std::pair{LblApparence, CmbApparence}, std::pair{LblTaille, CmbTaille},
-                                std::pair{LblPoids, CmbPoids}, std::pair{LblAge, CmbAge},
-                                std::pair{LblFaiblesse, CmbFaiblesse}}) {
-        etiquette->setBuddy(c);
+    // Each caption names its list for screen readers.
+    for (auto [legende, c] : {std::pair{LblApparence, CmbApparence}, std::pair{LblTaille, CmbTaille},
+                              std::pair{LblPoids, CmbPoids}, std::pair{LblAge, CmbAge},
+                              std::pair{LblFaiblesse, CmbFaiblesse}}) {
+        legende->setBuddy(c);
     }
     for (const auto& [d, c] : listes) {
         connect(c, &QComboBox::activated, this, [this, d = d](int index) {
