@@ -13,10 +13,9 @@ def attendre(condition, quoi, delai=30):
     while time.monotonic() < fin:
         while GLib.MainContext.default().iteration(False): pass
         try:
-            resultat = condition()
+            if resultat := condition(): return resultat
         except Exception:  # an object that went away while it was read
-            resultat = None
-        if resultat: return resultat
+            pass
         time.sleep(0.05)
     sys.exit("ÉCHEC: toujours pas après %d s: %s\n%s" % (delai, quoi, "\n".join(fautes)))
 
@@ -100,8 +99,8 @@ def main():
         subprocess.Popen(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL)
         attendre(lambda: b"window id" in subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
                                                          capture_output=True).stdout, "le gestionnaire de fenêtres")
-    pyatspi.Registry.registerEventListener(lambda e: evenements.append((e.type, e.source.name)),
-                                           "object:property-change:accessible-value", "object:value-changed")
+    pyatspi.Registry.registerEventListener(lambda e: evenements.append((e.type, e.source.name, e.source.getRoleName())),
+                                           "object:property-change:accessible-value")
     programme = subprocess.Popen([sys.argv[1]], env=env)
     try:
         accueil, _ = lire("Accueil - Vorn")
@@ -117,11 +116,12 @@ def main():
         feuille, listes, niveaux = feuille_lue()
         charisme = attendre(lambda: niveaux.get("Niveau de Charisme"), "le niveau « Niveau de Charisme »", 1)
         prendre_focus(feuille, charisme)
+        evenements.clear()  # only what the key brings
         touche("Up")
         attendre(lambda: charisme.queryValue().currentValue == 2, "Haut sur « Niveau de Charisme » monte à 2")
-        attendre(lambda: "2980" in charisme.description, "les points restants dans " + charisme.description)
-        attendre(lambda: ("object:property-change:accessible-value", charisme.name) in evenements,
-                 "l'annonce du nouveau niveau (reçu: %s)" % sorted(set(evenements))[:6])
+        attendre(lambda: "2980" in charisme.description, "2980 points restants dans la description du niveau")
+        attendre(lambda: ("object:property-change:accessible-value", charisme.name, "spin button") in evenements,
+                 "l'annonce du nouveau niveau par « Niveau de Charisme »")
         for nom in ("FOR", "DEX", "VOL"):  # 1350 points each: the third does not fit in 3000
             prendre_focus(feuille, listes[nom])
             touche("End")
