@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QShowEvent>
 
 FenetreVorn::FenetreVorn(ModuleVorn& module, NavigationVorn& navigation, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -19,6 +20,12 @@ void FenetreVorn::closeEvent(QCloseEvent* e) {
     } else {
         e->ignore();
     }
+}
+
+void FenetreVorn::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    // A window manager activates a new screen; without one nobody would, and the keyboard would not reach it.
+    if (!e->spontaneous()) activateWindow();
 }
 
 void FenetreVorn::keyPressEvent(QKeyEvent* e) {

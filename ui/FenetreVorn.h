@@ -21,6 +21,7 @@ protected:
     virtual bool Form_Unload() = 0;
 
     void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void definirBoutonParDefaut(QPushButton* bouton);
 
