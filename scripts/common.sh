@@ -28,6 +28,7 @@ VORN_PACKAGES=(
     at-spi2-core
     dbus-x11
     dbus-daemon
+    dbus-bin
     python3-pyatspi
     gir1.2-atspi-2.0
     python3-gi

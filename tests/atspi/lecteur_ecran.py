@@ -1,8 +1,7 @@
 #!/usr/bin/env python3
-"""Reads the program through AT-SPI as a screen reader does, with real keys: lecteur_ecran.py BINARY [--sans-wm]"""
-import os, subprocess, sys, time, pyatspi
+"""Reads the program through AT-SPI as a screen reader does: dbus-run-session -- lecteur_ecran.py BINARY [--sans-wm]"""
+import contextlib, os, subprocess, sys, time, pyatspi
 from gi.repository import GLib
-
 OPERABLES = {"push button", "check box", "radio button", "combo box", "spin button", "text", "menu item", "menu"}
 LISTES = {"FOR", "DEX", "VOL", "PER", "INT", "Apparence", "Taille", "Poids", "Age", "Faiblesse"}
 fautes, evenements = [], []
@@ -12,10 +11,8 @@ def attendre(condition, quoi, delai=30):
     fin = time.monotonic() + delai
     while time.monotonic() < fin:
         while GLib.MainContext.default().iteration(False): pass
-        try:
+        with contextlib.suppress(Exception):  # an object that went away while it was read
             if resultat := condition(): return resultat
-        except Exception:  # an object that went away while it was read
-            pass
         time.sleep(0.05)
     sys.exit("ÉCHEC: toujours pas après %d s: %s\n%s" % (delai, quoi, "\n".join(fautes)))
 
@@ -55,8 +52,7 @@ def lire(titre):
 def touche(*touches):
     subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", "60", *touches], check=True)
 
-def focus_sur(f, nom, apres):
-    """Keys go to the control a screen reader says has the focus: wait for it first."""
+def focus_sur(f, nom, apres):  # keys go where a screen reader says the focus is: wait for it first
     attendre(lambda: any((nom is None or o.name == nom) and etat(o, pyatspi.STATE_FOCUSED) for o in descendants(f)),
              "le focus sur « %s » après %s" % (nom, apres))
 
@@ -64,15 +60,17 @@ def prendre_focus(f, o):  # as a screen reader moves its focus
     o.queryComponent().grabFocus()
     focus_sur(f, o.name, "la prise du focus")
 
-def refus(titre, texte, retour_sur, f):
-    """An alert opens with its text readable; Enter closes it and the focus is back on the control used."""
+def fermer(titre, f, retour_sur):  # Enter closes a modal box; the focus is back on the control used
+    touche("Return")
+    attendre(lambda: not fenetre(titre), "la fermeture de « %s »" % titre)
+    focus_sur(f, retour_sur, "« %s »" % titre)
+
+def refus(titre, texte, retour_sur, f):  # an alert opens with its text readable
     alerte = attendre(lambda: fenetre(titre), "l'alerte « %s »" % titre)
     if alerte.getRoleName() != "alert" or not any(texte in o.name for o in descendants(alerte)):
         fautes.append("alerte « %s » (%s) sans le texte %r" % (titre, alerte.getRoleName(), texte))
     focus_sur(alerte, None, "l'ouverture de « %s »" % titre)
-    touche("Return")
-    attendre(lambda: not fenetre(titre), "la fermeture de « %s »" % titre)
-    focus_sur(f, retour_sur, "« %s »" % titre)
+    fermer(titre, f, retour_sur)
 
 def feuille_lue():
     feuille, tout = lire("Création - Vorn")
@@ -94,15 +92,21 @@ def feuille_lue():
     return feuille, listes, niveaux
 
 def main():
+    lecture, ecriture = os.pipe()  # Xvfb takes a free display and says which: no race with other servers
+    enfants = [subprocess.Popen(["Xvfb", "-displayfd", str(ecriture), "-screen", "0", "1280x1024x24", "-nolisten",
+                                 "tcp"], pass_fds=[ecriture], stderr=subprocess.DEVNULL)]
+    os.environ["DISPLAY"] = ":" + os.read(lecture, 16).decode().split()[0]
+    # The accessibility bus names its socket after the display: without it, parallel runs would share one.
+    subprocess.run(["dbus-update-activation-environment", "DISPLAY=" + os.environ["DISPLAY"]], check=True)
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8")
-    if "--sans-wm" not in sys.argv:
-        subprocess.Popen(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL)
-        attendre(lambda: b"window id" in subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
-                                                         capture_output=True).stdout, "le gestionnaire de fenêtres")
-    pyatspi.Registry.registerEventListener(lambda e: evenements.append((e.type, e.source.name, e.source.getRoleName())),
-                                           "object:property-change:accessible-value")
-    programme = subprocess.Popen([sys.argv[1]], env=env)
     try:
+        if "--sans-wm" not in sys.argv:
+            enfants.append(subprocess.Popen(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL))
+            wm = ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"]
+            attendre(lambda: b"window id" in subprocess.run(wm, capture_output=True).stdout, "le gestionnaire de fenêtres")
+        ecoute = lambda e: evenements.append((e.type, e.source.name, e.source.getRoleName()))
+        pyatspi.Registry.registerEventListener(ecoute, "object:property-change:accessible-value")
+        enfants.append(subprocess.Popen([sys.argv[1]], env=env))
         accueil, _ = lire("Accueil - Vorn")
         focus_sur(accueil, "Nom du joueur", "l'ouverture")
         touche("Return")
@@ -131,20 +135,16 @@ def main():
         prendre_focus(feuille, listes["Age"])
         touche("Down")
         focus_sur(lire("Champs d'Expérience - Vorn")[0], None, "l'ouverture des champs d'expérience")
-        touche("Return")
-        attendre(lambda: not fenetre("Champs d'Expérience - Vorn"), "la fermeture des champs d'expérience")
-        focus_sur(feuille, "Age", "les champs d'expérience")
+        fermer("Champs d'Expérience - Vorn", feuille, "Age")
         for touches, entree in (("alt+a", "Nouveau"), ("Right", "À Propos")):
             touche(touches)
             attendre(lambda: any(o.name == entree and etat(o, pyatspi.STATE_SHOWING) for o in descendants(feuille)),
                      "le menu montrant « %s »" % entree)
         touche("Return")
         focus_sur(lire("À propos - Vorn")[0], "OK", "l'ouverture de « À propos »")
-        touche("Return")
-        attendre(lambda: not fenetre("À propos - Vorn"), "la fermeture de « À propos »")
-        focus_sur(feuille, "Age", "« À propos »")
+        fermer("À propos - Vorn", feuille, "Age")
     finally:
-        programme.kill()
+        for p in enfants: p.kill()
     sys.exit("ÉCHEC:\n" + "\n".join(fautes) if fautes else None)
 
 main()
