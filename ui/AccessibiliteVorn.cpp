@@ -192,7 +192,9 @@ private:
 QAccessibleInterface* fabrique(const QString& classe, QObject* objet) {
     if (classe == QLatin1String("UpDownNiv")) return new NiveauAccessible(static_cast<UpDownNiv*>(objet));
     if (classe == QLatin1String("QComboBox")) return new ListeAccessible(static_cast<QComboBox*>(objet));
-    if (objet->property(AvecDecors).toBool()) {
+    // Only the kinds that hold decorations pay for the property lookup.
+    if ((classe == QLatin1String("QGroupBox") || classe == QLatin1String("QDialog")) &&
+        objet->property(AvecDecors).toBool()) {
         auto* w = qobject_cast<QWidget*>(objet);
         if (w) return new ConteneurAccessible(w, w->isWindow() ? QAccessible::Dialog : QAccessible::Grouping);
     }
@@ -246,6 +248,6 @@ void decrire(QWidget* w, const QString& description) {
 
 void rendreFocus(QWidget* controle) {
     if (!controle || !controle->isVisible()) return;
-    controle->window()->activateWindow();
-    controle->setFocus(Qt::OtherFocusReason);
+    if (!controle->isActiveWindow()) controle->window()->activateWindow();
+    if (!controle->hasFocus()) controle->setFocus(Qt::OtherFocusReason);
 }
