@@ -34,6 +34,13 @@ VORN_PACKAGES=(
     appstream
     desktop-file-utils
     poppler-utils
+    at-spi2-core
+    dbus-x11
+    dbus-daemon
+    dbus-bin
+    python3-pyatspi
+    gir1.2-atspi-2.0
+    python3-gi
 )
 
 # Print the packages of "$@" that dpkg does not report as installed.

@@ -1,11 +1,13 @@
 #include "FenetreVorn.h"
 
 #include "NavigationVorn.h"
+#include "AccessibiliteVorn.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QShowEvent>
 
 namespace {
 // A modal window takes the mouse release from a button held down under it,
@@ -43,6 +45,7 @@ FenetreVorn::FenetreVorn(ModuleVorn& module, NavigationVorn& navigation, QWidget
                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       m(module), nav(navigation) {
     installerRelacheSousModal();
+    InstallerAccessibilite();
 }
 
 bool FenetreVorn::occupe() const {
@@ -56,6 +59,12 @@ void FenetreVorn::closeEvent(QCloseEvent* e) {
     } else {
         e->ignore();
     }
+}
+
+void FenetreVorn::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    // A window manager activates a new screen; without one nobody would, and the keyboard would not reach it.
+    if (!e->spontaneous()) activateWindow();
 }
 
 void FenetreVorn::keyPressEvent(QKeyEvent* e) {

@@ -26,6 +26,7 @@ protected:
     bool occupe() const;
 
     void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void definirBoutonParDefaut(QPushButton* bouton);
 

@@ -4,6 +4,7 @@
 #include "MiseEnPage.h"
 #include "Placement.h"
 #include "TexteQt.h"
+#include "AccessibiliteVorn.h"
 #include "VersionVorn.h"
 
 #include <QFrame>
@@ -25,6 +26,7 @@ QFrame* trait(QWidget* parent, int index, const QColor& couleur, int x1, int y, 
     f->setObjectName(indexe(QStringLiteral("Line1"), index));
     fondUni(f, couleur);
     f->setGeometry(tw(x1), tw(y), tw(x2) - tw(x1), epaisseur);
+    marquerDecoratif(f);
     return f;
 }
 } // namespace
@@ -63,6 +65,8 @@ FrmAProposVorn::FrmAProposVorn(QWidget* parent) : QDialog(parent) {
     lblDisclaimer = etiquette(this, QStringLiteral("lblDisclaimer"), QStringLiteral(" "), 240, 2985, 4575, 825);
     lblDisclaimer->setAccessibleName(QStringLiteral("Avertissement"));
     fondGrisClair(lblDisclaimer);
+    // An empty grey box: nothing to read.
+    marquerDecoratif(lblDisclaimer);
 
     BtnOkAPropos = new QPushButton(QStringLiteral("OK"), this);
     nommer(BtnOkAPropos, QStringLiteral("BtnOkAPropos"), QStringLiteral("OK"));

@@ -5,6 +5,7 @@
 #include "Messages.h"
 #include "MiseEnPage.h"
 #include "Placement.h"
+#include "AccessibiliteVorn.h"
 #include "ModuleVorn.h"
 #include "NavigationVorn.h"
 #include "TexteQt.h"
@@ -67,7 +68,7 @@ void FrmAccueilVorn::Form_Load() { CentrerForm(this); }
 void FrmAccueilVorn::BtnContinuerAccueil_Click() {
     if (TxtNomAccueil->text().isEmpty()) {
         nav.messagerie().Afficher(this, qs(MessageNomJoueur), qs(TitreNomJoueur), Messagerie::Exclamation);
-        TxtNomAccueil->setFocus();
+        rendreFocus(TxtNomAccueil);
         return;
     }
     m.NomJoueur = ss(TxtNomAccueil->text());
@@ -75,11 +76,11 @@ void FrmAccueilVorn::BtnContinuerAccueil_Click() {
 }
 
 void FrmAccueilVorn::BtnQuitterAccueil_Click() {
-    if (!nav.ConfirmerQuitter(this)) TxtNomAccueil->setFocus();
+    if (!nav.ConfirmerQuitter(this)) rendreFocus(TxtNomAccueil);
 }
 
 bool FrmAccueilVorn::Form_Unload() {
     if (nav.ConfirmerQuitter(this)) return false;
-    TxtNomAccueil->setFocus();
+    rendreFocus(TxtNomAccueil);
     return true;
 }

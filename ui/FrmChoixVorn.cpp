@@ -5,6 +5,7 @@
 #include "Messages.h"
 #include "MiseEnPage.h"
 #include "Placement.h"
+#include "AccessibiliteVorn.h"
 #include "ModuleVorn.h"
 #include "NavigationVorn.h"
 #include "Tables.h"
@@ -149,7 +150,7 @@ void FrmChoixVorn::OptProfession_Click(int index) { ChoisirProfession(m, index);
 void FrmChoixVorn::BtnContinuerChoix_Click() {
     if (TxtNomPerso->text().isEmpty()) {
         nav.messagerie().Afficher(this, qs(MessageNomPerso), qs(TitreNomPerso), Messagerie::Exclamation);
-        TxtNomPerso->setFocus();
+        rendreFocus(TxtNomPerso);
         return;
     }
     ValiderChoix(m, ss(TxtNomPerso->text()), nav.des());
@@ -157,7 +158,7 @@ void FrmChoixVorn::BtnContinuerChoix_Click() {
 }
 
 void FrmChoixVorn::BtnQuitterChoix_Click() {
-    if (!nav.ConfirmerQuitter(this)) TxtNomPerso->setFocus();
+    if (!nav.ConfirmerQuitter(this)) rendreFocus(TxtNomPerso);
 }
 
 bool FrmChoixVorn::Form_Unload() {
@@ -166,6 +167,6 @@ bool FrmChoixVorn::Form_Unload() {
         return false;
     }
     if (nav.ConfirmerQuitter(this)) return false;
-    TxtNomPerso->setFocus();
+    rendreFocus(TxtNomPerso);
     return true;
 }

@@ -5,6 +5,7 @@
 #include "MiseEnPage.h"
 #include "Placement.h"
 #include "NavigationVorn.h"
+#include "AccessibiliteVorn.h"
 #include "Tables.h"
 #include "TexteQt.h"
 
@@ -94,6 +95,7 @@ void FrmChpExpérienceVorn::ChkExp_Click(bool professionnel, int index, bool coc
         if (!champs.Cocher(professionnel, index)) {
             nav_.messagerie().Afficher(this, qs(MessagePlusDeChamps), qs(TitreChampsExp), Messagerie::Exclamation);
             boite->setChecked(false);
+            rendreFocus(boite);
         }
     } else {
         champs.Decocher(professionnel, index);

@@ -2,6 +2,7 @@
 
 #include "Affichage.h"
 #include "Couleurs.h"
+#include "AccessibiliteVorn.h"
 #include "FrmChpExpérienceVorn.h"
 #include "ImpressionVorn.h"
 #include "MiseEnPage.h"
@@ -17,6 +18,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -83,6 +85,7 @@ FrmPrincipaleVorn::FrmPrincipaleVorn(ModuleVorn& module, NavigationVorn& navigat
     disposition->setContentsMargins(0, 0, 0, 0);
     disposition->setSpacing(0);
     zone_ = new QWidget(this);
+    zone_->setAccessibleName(QStringLiteral("Feuille de personnage"));
     zone_->setFixedSize(tw(11880), tw(8040));
     disposition->addWidget(zone_);
 
@@ -115,6 +118,7 @@ void FrmPrincipaleVorn::construireMenus() {
     MnuQuitter->setObjectName(QStringLiteral("MnuQuitter"));
     MnuPtInt = barreMenus->addMenu(QStringLiteral("&?"));
     nommer(MnuPtInt, QStringLiteral("MnuPtInt"), QStringLiteral("Aide"));
+    nommerEntreeMenu(MnuPtInt->menuAction(), QStringLiteral("Aide"));
     MnuAPropos = MnuPtInt->addAction(QStringLiteral("&À Propos"));
     MnuAPropos->setObjectName(QStringLiteral("MnuAPropos"));
 
@@ -174,6 +178,12 @@ void FrmPrincipaleVorn::construireEntete() {
                                                                      {Description::Faiblesse, CmbFaiblesse},
                                                                      {Description::Taille, CmbTaille},
                                                                      {Description::Poids, CmbPoids}}};
+    // Each caption names its list for screen readers.
+    for (auto [legende, c] : {std::pair{LblApparence, CmbApparence}, std::pair{LblTaille, CmbTaille},
+                              std::pair{LblPoids, CmbPoids}, std::pair{LblAge, CmbAge},
+                              std::pair{LblFaiblesse, CmbFaiblesse}}) {
+        legende->setBuddy(c);
+    }
     for (const auto& [d, c] : listes) {
         connect(c, &QComboBox::activated, this, [this, d = d](int index) {
             agir([&] { return feuille.ChoisirDescription(d, static_cast<std::int16_t>(index)); });
@@ -194,6 +204,7 @@ void FrmPrincipaleVorn::construireCaracteristiques() {
             etiquette(f, indexe(QStringLiteral("LblCaract"), i), nom, 240 + 900 * i, 300, 735, 240);
         *combos[static_cast<std::size_t>(i)] =
             liste(f, QStringLiteral("Cmb") + nom, nom, 180 + 900 * i, 540, 780, 315);
+        LblCaract[static_cast<std::size_t>(i)]->setBuddy(*combos[static_cast<std::size_t>(i)]);
         const Caract x = ToutesCaract[static_cast<std::size_t>(i)];
         connect(combo(x), &QComboBox::activated, this, [this, x](int index) {
             agir([&] { return feuille.ChoisirCaract(x, static_cast<std::int16_t>(index)); });
@@ -233,6 +244,7 @@ void FrmPrincipaleVorn::construireCompetences() {
     Line1->setObjectName(QStringLiteral("Line1"));
     fondUni(Line1, CouleursVorn::grisClair());
     Line1->setGeometry(tw(5820), tw(120), 1, tw(4800) - tw(120));
+    marquerDecoratif(Line1);
 
     QWidget* precedent = nullptr;
     for (int i = 0; i < NbLignesCompetences; ++i) {
@@ -255,18 +267,19 @@ void FrmPrincipaleVorn::construireCompetences() {
 
         LblFormule[u] = etiquette(f, indexe(QStringLiteral("LblFormule"), i), qs(FormuleCompetence(i)),
                                   droite ? 8400 : 2760, haut + 15, i == LigneSeduction ? 1335 : 1095, 255);
-        LblFormule[u]->setAccessibleName(QStringLiteral("Formule de ") + nomComp);
-        TxtFormule[u] = affichage(f, indexe(QStringLiteral("TxtFormule"), i), QStringLiteral("Base de ") + nomComp,
+        LblFormule[u]->setAccessibleName(avecDe(QStringLiteral("Formule"), nomComp) + QStringLiteral(" : ") +
+                                         LblFormule[u]->text());
+        TxtFormule[u] = affichage(f, indexe(QStringLiteral("TxtFormule"), i), avecDe(QStringLiteral("Base"), nomComp),
                                   droite ? 9840 : 3960, haut, 375, 285);
-        TxtNiveau[u] = affichage(f, indexe(QStringLiteral("TxtNiveau"), i), QStringLiteral("Niveau de ") + nomComp,
+        TxtNiveau[u] = affichage(f, indexe(QStringLiteral("TxtNiveau"), i), avecDe(QStringLiteral("Niveau"), nomComp),
                                  droite ? 10320 : 4440, haut, 360, 285);
         auto* spin = new UpDownNiv(f);
-        nommer(spin, indexe(QStringLiteral("UpDownNiv"), i), QStringLiteral("Changer le niveau de ") + nomComp);
+        nommer(spin, indexe(QStringLiteral("UpDownNiv"), i), avecDe(QStringLiteral("Niveau"), nomComp));
         placer(spin, droite ? 10680 : 4800, haut, 195, 285);
         spin->setBuddy(TxtNiveau[u]);
         spin->setRange(NiveauMin, NiveauMax);
         UpDownNivs[u] = spin;
-        TxtCB[u] = affichage(f, indexe(QStringLiteral("TxtCB"), i), QStringLiteral("CB de ") + nomComp,
+        TxtCB[u] = affichage(f, indexe(QStringLiteral("TxtCB"), i), avecDe(QStringLiteral("CB"), nomComp),
                              droite ? 11040 : 5160, haut, 375, 285);
 
         connect(chk, &QCheckBox::clicked, this, [this, i](bool coche) { ChkComp_Click(i, coche); });
@@ -338,6 +351,7 @@ void FrmPrincipaleVorn::agir(const std::function<Action()>& operation) {
 }
 
 void FrmPrincipaleVorn::traiter(const Action& action) {
+    QWidget* utilise = focusWidget();
     if (action.refusee()) {
         nav.messagerie().Afficher(this, qs(MessagePointsInsuffisants), qs(action.titre), Messagerie::Exclamation);
     }
@@ -350,6 +364,7 @@ void FrmPrincipaleVorn::traiter(const Action& action) {
         // Platforms that send no activation when the dialog closes still see the choice.
         Form_Activate();
     }
+    if (action.refusee() || action.ouvrirChampsExp) rendreFocus(utilise);
 }
 
 void FrmPrincipaleVorn::ChkComp_Click(int index, bool coche) {
@@ -363,6 +378,7 @@ void FrmPrincipaleVorn::MnuNouveau_Click() {
         nav.NouvelAgent();
     } else {
         ConfirmerQuitter = 1;
+        rendreFocus(focusWidget());
     }
 }
 
@@ -377,7 +393,11 @@ void FrmPrincipaleVorn::MnuExporterPDF_Click() {
 
 void FrmPrincipaleVorn::MnuQuitter_Click() { nav.ConfirmerQuitter(this); }
 
-void FrmPrincipaleVorn::MnuAPropos_Click() { nav.APropos(this); }
+void FrmPrincipaleVorn::MnuAPropos_Click() {
+    QWidget* utilise = focusWidget();
+    nav.APropos(this);
+    rendreFocus(utilise);
+}
 
 bool FrmPrincipaleVorn::Form_Unload() {
     if (ConfirmerQuitter == 0) {
@@ -398,6 +418,11 @@ void FrmPrincipaleVorn::afficherListe(QComboBox* c, const ListeDeroulante& l) {
         c->view()->setMinimumWidth(c->view()->sizeHintForColumn(0) + 24);
     }
     if (c->currentIndex() != l.index) c->setCurrentIndex(l.index);
+    // The entry shown is the selected line of the popup list: that is where screen readers read it.
+    const QModelIndex choisie = c->model()->index(l.index, c->modelColumn());
+    if (!c->view()->selectionModel()->isSelected(choisie)) {
+        c->view()->selectionModel()->setCurrentIndex(choisie, QItemSelectionModel::ClearAndSelect);
+    }
 }
 
 void FrmPrincipaleVorn::afficherLigne(int i) {
@@ -438,6 +463,16 @@ void FrmPrincipaleVorn::Afficher() {
     for (const Caract x : ToutesCaract) afficherListe(combo(x), f.liste(x));
     for (const Description d : ToutesDescriptions) afficherListe(combo(d), f.liste(d));
     for (int i = 0; i < NbLignesCompetences; ++i) afficherLigne(i);
+    // The points left ride on every purchase control, so the player hears them where they are.
+    const QString reste = QStringLiteral("Points de génération restants : ") + TxtPtGénération->text();
+    for (const Caract x : ToutesCaract) decrire(combo(x), reste);
+    for (const Description d : ToutesDescriptions) decrire(combo(d), reste);
+    for (std::size_t u = 0; u < ChkComp.size(); ++u) {
+        const QString ligne =
+            QStringLiteral("Base %1, CB %2. ").arg(TxtFormule[u]->text(), TxtCB[u]->text()) + reste;
+        decrire(ChkComp[u], ligne);
+        decrire(UpDownNivs[u], ligne);
+    }
     remplir(LstCicatrices, f.LstCicatrices);
     afficherChampsExperience();
 }

@@ -1,8 +1,17 @@
 #include "UpDownNiv.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
+
+namespace {
+// Screen readers follow the level through this event.
+void annoncer(UpDownNiv* s) {
+    QAccessibleValueChangeEvent e(s, s->value());
+    QAccessible::updateAccessibility(&e);
+}
+} // namespace
 
 UpDownNiv::UpDownNiv(QWidget* parent) : QWidget(parent), haut_(new QToolButton(this)), bas_(new QToolButton(this)) {
     setFocusPolicy(Qt::StrongFocus);
@@ -26,12 +35,17 @@ void UpDownNiv::setRange(int min, int max) {
     max_ = max;
 }
 
-void UpDownNiv::setValue(int valeur) { valeur_ = valeur; }
+void UpDownNiv::setValue(int valeur) {
+    if (valeur == valeur_) return;
+    valeur_ = valeur;
+    annoncer(this);
+}
 
 void UpDownNiv::monter() {
     if (!isEnabled() || valeur_ >= max_) return;
     ++valeur_;
     if (buddy_) buddy_->setText(QString::number(valeur_));
+    annoncer(this);
     emit upClick();
 }
 
@@ -39,6 +53,7 @@ void UpDownNiv::descendre() {
     if (!isEnabled() || valeur_ <= min_) return;
     --valeur_;
     if (buddy_) buddy_->setText(QString::number(valeur_));
+    annoncer(this);
     emit downClick();
 }
 

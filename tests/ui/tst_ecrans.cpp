@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QAccessible>
 #include <QTest>
 #include <QToolButton>
 
@@ -314,10 +315,34 @@ private slots:
         ProgrammeTest p;
         FrmPrincipaleVorn* f = p.allerALaFeuille();
         QCOMPARE((QStringList{f->ChkComp[21]->accessibleName(), f->TxtNiveau[21]->accessibleName(),
-                              f->LblFormule[21]->accessibleName(), f->TxtPtGénération->accessibleName(),
-                              f->CmbFOR->accessibleName()}),
-                 (QStringList{"Séduction", "Niveau de Séduction", "Formule de Séduction", "Points de génération",
-                              "FOR"}));
+                              f->TxtPtGénération->accessibleName(), f->CmbFOR->accessibleName()}),
+                 (QStringList{"Séduction", "Niveau de Séduction", "Points de génération", "FOR"}));
+        auto lu = [](QObject* o) { return QAccessible::queryAccessibleInterface(o); };
+        // What a screen reader is told: elided names, lists by caption with their entry, no decoration.
+        QCOMPARE((QStringList{lu(f->UpDownNivs[0])->text(QAccessible::Name), lu(f->TxtFormule[10])->text(QAccessible::Name),
+                              lu(f->TxtCB[23])->text(QAccessible::Name), lu(f->CmbFOR)->text(QAccessible::Name),
+                              lu(f->CmbFOR)->text(QAccessible::Value), lu(f->MnuPtInt->menuAction())->text(QAccessible::Name)}),
+                 (QStringList{"Niveau d'Agilité", "Base d'Électronique", "CB d'Usages Locaux", "FOR", "5", "Aide"}));
+        QCOMPARE(lu(f->FrmCompétences)->indexOfChild(lu(f->Line1)), -1);
+    }
+
+    // The level control is a spin button whose steps are purchases, told on the control itself.
+    void leNiveauEstUnCompteurQuiAchete() {
+        ProgrammeTest p;
+        FrmPrincipaleVorn* f = p.allerALaFeuille();
+        QAccessibleInterface* niv = QAccessible::queryAccessibleInterface(f->UpDownNivs[2]);
+        QAccessibleValueInterface* v = niv->valueInterface();
+        QCOMPARE((QVariantList{niv->role(), niv->childCount(), v->currentValue(), v->minimumValue(), v->maximumValue()}),
+                 (QVariantList{QAccessible::SpinBox, 0, 1, 1, 15}));
+        const int avant = f->TxtPtGénération->text().toInt();
+        niv->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
+        QCOMPARE((QStringList{f->TxtNiveau[2]->text(), f->TxtPtGénération->text()}), (QStringList{"2", QString::number(avant - 20)}));
+        v->setCurrentValue(15);
+        QCOMPARE(f->TxtPtGénération->text().toInt(), avant - 280);
+        QVERIFY2(niv->text(QAccessible::Description).contains(QString::number(avant - 280)), qPrintable(niv->text(QAccessible::Description)));
+        niv->actionInterface()->doAction(QAccessibleActionInterface::decreaseAction());
+        v->setCurrentValue(0);
+        QCOMPARE((QVariantList{v->currentValue(), f->TxtPtGénération->text().toInt()}), (QVariantList{1, avant}));
     }
 };
 
