@@ -23,11 +23,7 @@ public:
 protected:
     bool eventFilter(QObject* o, QEvent* e) override {
         if (e->type() == QEvent::Show && o->isWidgetType() && static_cast<QWidget*>(o)->isModal()) {
-            for (QWidget* fenetre : QApplication::topLevelWidgets()) {
-                for (auto* bouton : fenetre->findChildren<QAbstractButton*>()) {
-                    if (bouton->isDown()) bouton->setDown(false);
-                }
-            }
+            RelacherBoutonsTenus();
         }
         return false;
     }
@@ -39,6 +35,14 @@ void installerRelacheSousModal() {
     qApp->installEventFilter(new RelacheSousModal(qApp));
 }
 } // namespace
+
+void RelacherBoutonsTenus() {
+    for (QWidget* fenetre : QApplication::topLevelWidgets()) {
+        for (auto* bouton : fenetre->findChildren<QAbstractButton*>()) {
+            if (bouton->isDown()) bouton->setDown(false);
+        }
+    }
+}
 
 FenetreVorn::FenetreVorn(ModuleVorn& module, NavigationVorn& navigation, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

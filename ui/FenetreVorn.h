@@ -36,3 +36,8 @@ protected:
 private:
     QPushButton* parDefaut_ = nullptr;
 };
+
+// Lets go every button held down in the program's windows, which stops their
+// auto-repeat: done whenever a modal window shows, and before a dialog that
+// may not be a window of ours.
+void RelacherBoutonsTenus();

@@ -1,6 +1,7 @@
 #include "ImpressionVorn.h"
 
 #include "Affichage.h"
+#include "FenetreVorn.h"
 #include "Messagerie.h"
 #include "MiseEnPage.h"
 #include "NavigationVorn.h"
@@ -9,7 +10,6 @@
 #include "Tables.h"
 #include "VersionVorn.h"
 
-#include <QAbstractButton>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -413,14 +413,8 @@ DialogueImpression& dialogueImpression() {
     return dialogue;
 }
 
-void relacherBoutons(QWidget* fenetre) {
-    for (QAbstractButton* b : fenetre->findChildren<QAbstractButton*>()) {
-        if (b->isDown()) b->setDown(false);
-    }
-}
-
 QString ExporterFichePdf(QWidget* parent, const FeuilleVorn& feuille) {
-    relacherBoutons(parent);
+    RelacherBoutonsTenus();
     QString chemin = choixFichierPdf()(parent, NomFichierPdf(qs(feuille.TxtNomPerso)));
     if (chemin.isEmpty()) return {};
     if (!chemin.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) chemin += QStringLiteral(".pdf");
@@ -428,7 +422,7 @@ QString ExporterFichePdf(QWidget* parent, const FeuilleVorn& feuille) {
 }
 
 void ImprimerFiche(QWidget* parent, const FeuilleVorn& feuille) {
-    relacherBoutons(parent);
+    RelacherBoutonsTenus();
     QPrinter imprimante(QPrinter::HighResolution);
     imprimante.setPageLayout(miseEnPage());
     imprimante.setDocName(QStringLiteral("Fiche d'agent : ") + qs(feuille.TxtNomPerso));

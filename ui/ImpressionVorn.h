@@ -37,10 +37,6 @@ using DessinPage = std::function<void(QPrinter* imprimante)>;
 using DialogueImpression = std::function<bool(QWidget* parent, QPrinter& imprimante, const DessinPage& dessiner)>;
 DialogueImpression& dialogueImpression();
 
-// Lets go of any button of `fenetre` held down (the spin arrows repeat while
-// held) so that nothing fires behind a modal dialog about to open.
-void relacherBoutons(QWidget* fenetre);
-
 // The two menu commands. Export returns what failed (empty when it worked or
 // was cancelled); printing reports nothing the user did not already see.
 QString ExporterFichePdf(QWidget* parent, const FeuilleVorn& feuille);

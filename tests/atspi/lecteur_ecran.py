@@ -143,6 +143,13 @@ def main():
         touche("Return")
         focus_sur(lire("À propos - Vorn")[0], "OK", "l'ouverture de « À propos »")
         fermer("À propos - Vorn", feuille, "Age")
+        # The normal way out, through the quit confirmation: a clean exit, and leak checks in a sanitizer build.
+        touche("alt+a")
+        touche("q")
+        focus_sur(attendre(lambda: fenetre("Quitter"), "la confirmation de sortie"), "Non", "la confirmation de sortie")
+        touche("alt+o")
+        attendre(lambda: enfants[-1].poll() is not None, "la fin du programme")
+        if enfants[-1].returncode != 0: fautes.append("le programme finit avec le code %d" % enfants[-1].returncode)
     finally:
         for p in enfants: p.kill()
     sys.exit("ÉCHEC:\n" + "\n".join(fautes) if fautes else None)

@@ -24,10 +24,10 @@
 #include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
 #include <QTest>
-
-#include <cmath>
 #include <QTimer>
 #include <QToolButton>
+
+#include <cmath>
 
 namespace {
 // Counts the message boxes shown; answers each one with OK once `fermer` is set.
@@ -39,7 +39,7 @@ struct Boites : QObject {
         qApp->installEventFilter(this);
         connect(&minuterie, &QTimer::timeout, this, [this] {
             auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (b && fermer) b->button(QMessageBox::Ok) ? b->button(QMessageBox::Ok)->click() : b->reject();
+            if (b && fermer) b->accept();
         });
         minuterie.start(20);
     }
@@ -65,8 +65,10 @@ struct Programme {
     // Through the welcome and choice screens to the sheet of a "Recrue".
     FrmPrincipaleVorn* feuille(int profession = 0) {
         if (!app.accueil()) app.Demarrer();
-        app.accueil()->TxtNomAccueil->setText(QStringLiteral("JOUEUR"));
-        app.accueil()->BtnContinuerAccueil->click();
+        if (!app.choix()) {
+            app.accueil()->TxtNomAccueil->setText(QStringLiteral("JOUEUR"));
+            app.accueil()->BtnContinuerAccueil->click();
+        }
         app.choix()->TxtNomPerso->setText(QStringLiteral("AGENT"));
         app.choix()->OptRang[2]->click();
         app.choix()->OptProfession[static_cast<std::size_t>(profession)]->click();
@@ -101,9 +103,12 @@ void verifierCentre(QWidget* w) {
         return (r.topLeft() - attendu).manhattanLength();
     };
     // The frame comes after the first show; the window settles once it is known.
-    QTRY_VERIFY2_WITH_TIMEOUT(w->frameGeometry() != w->geometry() && ecart() <= 2, qPrintable(QStringLiteral("%1 %2,%3 %4x%5 client %6,%7 zone %8x%9").arg(w->objectName()).arg(w->frameGeometry().x()).arg(w->frameGeometry().y()).arg(w->frameGeometry().width()).arg(w->frameGeometry().height()).arg(w->geometry().x()).arg(w->geometry().y()).arg(zone.width()).arg(zone.height())), 3000);
-    qInfo("%s: %d,%d %dx%d", qPrintable(w->objectName()), w->frameGeometry().x(), w->frameGeometry().y(),
-          w->frameGeometry().width(), w->frameGeometry().height());
+    auto ou = [w] {
+        const QRect r = w->frameGeometry();
+        return QStringLiteral("%1: %2,%3 %4x%5").arg(w->objectName()).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    };
+    QTRY_VERIFY2_WITH_TIMEOUT(w->frameGeometry() != w->geometry() && ecart() <= 2, qPrintable(ou()), 3000);
+    qInfo("%s", qPrintable(ou()));
 }
 
 // Every text of a screen that its place cannot hold, measured with the widget's font and the style's rectangles.
