@@ -62,14 +62,18 @@ struct Programme {
     DesAleatoires des;
     ApplicationVorn app{module, messagerie, des, [] {}};
 
-    // Through the welcome and choice screens to the sheet of a "Recrue".
-    FrmPrincipaleVorn* feuille(int profession = 0) {
+    // The choice screen, through the welcome screen.
+    FrmChoixVorn* choix() {
         if (!app.accueil()) app.Demarrer();
         if (!app.choix()) {
             app.accueil()->TxtNomAccueil->setText(QStringLiteral("JOUEUR"));
             app.accueil()->BtnContinuerAccueil->click();
         }
-        app.choix()->TxtNomPerso->setText(QStringLiteral("AGENT"));
+        return app.choix();
+    }
+    // Then the sheet of a "Recrue".
+    FrmPrincipaleVorn* feuille(int profession = 0) {
+        choix()->TxtNomPerso->setText(QStringLiteral("AGENT"));
         app.choix()->OptRang[2]->click();
         app.choix()->OptProfession[static_cast<std::size_t>(profession)]->click();
         app.choix()->BtnContinuerChoix->click();
@@ -232,10 +236,8 @@ private slots:
         Programme q;
         q.app.Demarrer();
         verifierCentre(q.app.accueil());
-        q.app.accueil()->TxtNomAccueil->setText(QStringLiteral("JOUEUR"));
-        q.app.accueil()->BtnContinuerAccueil->click();
-        verifierCentre(q.app.choix());
-        q.app.choix()->hide();
+        verifierCentre(q.choix());
+        q.choix()->hide();
 
         Programme p;
         FrmPrincipaleVorn* f = p.feuille();
@@ -277,10 +279,8 @@ private slots:
             if (profession == 0) {
                 p.app.Demarrer();
                 verifier(p.app.accueil());
-                p.app.accueil()->TxtNomAccueil->setText(QStringLiteral("JOUEUR"));
-                p.app.accueil()->BtnContinuerAccueil->click();
-                verifier(p.app.choix());
-                p.app.choix()->hide();
+                verifier(p.choix());
+                p.choix()->hide();
             }
             FrmPrincipaleVorn* f = p.feuille(profession);
             QTimer::singleShot(0, f, [&] {
