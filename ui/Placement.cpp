@@ -48,8 +48,9 @@ protected:
     void timerEvent(QTimerEvent*) override {
         const QWindow* w = fenetre_->windowHandle();
         const QMargins cadre = w ? w->frameMargins() : QMargins();
-        // No frame after five seconds: no window manager, nothing to correct.
-        if (cadre.isNull() && ++essais_ < 250) return;
+        // A window manager frames a window before it shows it: shown without a
+        // frame (or still unframed after five seconds), it has none to correct.
+        if (cadre.isNull() && !(w && w->isExposed()) && ++essais_ < 250) return;
         if (!cadre.isNull()) cadreConnu = cadre;
         placerAuCentre(fenetre_, proprietaire_, cadre);
         killTimer(minuterie_);

@@ -21,7 +21,11 @@ for _ in $(seq 200); do [[ -s "$runtime/affichage" ]] && break; sleep 0.05; done
 export DISPLAY=":$(head -n 1 "$runtime/affichage")"
 openbox --sm-disable >/dev/null 2>&1 &
 wm_pid=$!
-for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
+for _ in $(seq 200); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    sleep 0.05
+done
+xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" || { echo "bureau.sh: no window manager" >&2; exit 1; }
 
 export XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$echelle" LC_ALL=C.UTF-8
 "$@"
