@@ -1,4 +1,7 @@
-#include "OutilsCore.h"
+#include "Choix.h"
+#include "Oracle.h"
+
+#include <gtest/gtest.h>
 
 #include <array>
 

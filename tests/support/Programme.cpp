@@ -1,15 +1,5 @@
 #include "Programme.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QDialog>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-
 std::int16_t MessagerieScriptee::Afficher(QWidget*, const QString& texte, const QString& titre, int code) {
     vus.push_back({texte, titre, code});
     if (code != QuestionOuiNon) return Ok;

@@ -2,17 +2,17 @@
 
 #include "ApplicationVorn.h"
 #include "Oracle.h"
+#include "TexteQt.h"
 
-#include <QStringList>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
 
-class QComboBox;
-class QListWidget;
+using namespace Qt::StringLiterals;
 
 // Answers message boxes from a script (No when none is left) and records every one shown.
 class MessagerieScriptee final : public Messagerie {
@@ -42,7 +42,7 @@ struct ProgrammeTest {
 
     ProgrammeTest() { app->Demarrer(); }
     // Welcome screen filled and continued: the choice screen is open.
-    void allerAuChoix(const QString& joueur = QStringLiteral("JOUEUR"));
+    void allerAuChoix(const QString& joueur = u"JOUEUR"_s);
     // Then, from the choice screen, the character sheet of AGENT with a rank (0..2) and a sex.
     FrmPrincipaleVorn* allerALaFeuille(int rang = 2, int sexe = 0);
     // The top-level screens now visible, by object name.

@@ -1,64 +1,45 @@
 // The screens and their flow: exact texts, every way out, the real message box, the About box,
-// accessible names and the published design of each screen.
+// accessible names, the published design of each screen and the keyboard.
 #include "Programme.h"
 
 #include "FrmAProposVorn.h"
 #include "FrmChpExpérienceVorn.h"
 #include "UpDownNiv.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QCloseEvent>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QScreen>
-#include <QAccessible>
-#include <QTest>
-#include <QToolButton>
-
-using namespace Qt::StringLiterals;
-
 namespace {
-bool lisibleOuActionnable(const QWidget* w) {
-    return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLineEdit*>(w) ||
-           qobject_cast<const QComboBox*>(w) || qobject_cast<const QLabel*>(w) ||
-           qobject_cast<const QListWidget*>(w) || qobject_cast<const QGroupBox*>(w) ||
-           qobject_cast<const QMenuBar*>(w) || qobject_cast<const QMenu*>(w) ||
-           qobject_cast<const UpDownNiv*>(w) || w->focusPolicy() != Qt::NoFocus;
-}
-
-// The widgets of a screen that a user meets, without the toolkit's own parts
-// (a drop-down's popup, a scroll area's bars), which Qt names itself.
+// The controls of a screen a user meets with neither an accessible name nor a caption of their own (an
+// enclosing frame's title, which Qt would fall back on, names the frame); the toolkit's inner parts aside.
 QStringList sansNom(QWidget* ecran) {
     QStringList manquants;
-    QList<QWidget*> widgets = ecran->findChildren<QWidget*>();
-    widgets.prepend(ecran);
-    for (QWidget* w : widgets) {
-        if (w->objectName().startsWith(QStringLiteral("qt_")) || !lisibleOuActionnable(w)) continue;
-        bool interne = false;
-        for (QWidget* p = w->parentWidget(); p && p != ecran; p = p->parentWidget()) {
+    QWidgetList widgets = ecran->findChildren<QWidget*>();
+    for (QWidget* w : widgets << ecran) {
+        const bool utile = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+                           qobject_cast<QComboBox*>(w) || qobject_cast<QLabel*>(w) || qobject_cast<QListWidget*>(w) ||
+                           qobject_cast<QGroupBox*>(w) || qobject_cast<QMenuBar*>(w) || qobject_cast<QMenu*>(w) ||
+                           qobject_cast<UpDownNiv*>(w) || w->focusPolicy() != Qt::NoFocus;
+        bool interne = w->objectName().startsWith(u"qt_"_s) || w->isWindow() != (w == ecran);
+        for (QWidget* p = w->parentWidget(); p && p != ecran; p = p->parentWidget())
             interne = interne || qobject_cast<QComboBox*>(p) || qobject_cast<QAbstractScrollArea*>(p);
-        }
-        if (interne || w->isWindow() != (w == ecran)) continue;
-        // Qt would fall back on an enclosing frame's title, which names the
-        // frame, not the control: only the control's own name or caption counts.
         QString nom = w->accessibleName();
-        if (const auto* b = qobject_cast<const QAbstractButton*>(w); nom.isEmpty() && b) nom = b->text();
-        if (const auto* l = qobject_cast<const QLabel*>(w); nom.isEmpty() && l) nom = l->text();
-        if (nom.trimmed().isEmpty()) {
-            manquants << QStringLiteral("%1 (%2)").arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()));
-        }
+        if (const auto* b = qobject_cast<QAbstractButton*>(w); nom.isEmpty() && b) nom = b->text();
+        if (const auto* l = qobject_cast<QLabel*>(w); nom.isEmpty() && l) nom = l->text();
+        if (utile && !interne && nom.trimmed().isEmpty()) manquants << w->objectName() + u' ' + w->metaObject()->className();
     }
     return manquants;
+}
+
+// A key as the keyboard sends it: to the widget that has the focus.
+void touche(Qt::Key cle, Qt::KeyboardModifiers modificateurs = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), cle, modificateurs);
+}
+// Presses Tab until `cible` has the focus; false if it is not in the tab chain.
+bool tabulerVers(QWidget* cible) {
+    for (int i = 0; i < 200 && QApplication::focusWidget() != cible; ++i) touche(Qt::Key_Tab);
+    return QApplication::focusWidget() == cible;
+}
+bool activer(QWidget* fenetre) {
+    QApplication::setActiveWindow(fenetre);
+    return QTest::qWaitForWindowActive(fenetre);
 }
 } // namespace
 
@@ -94,10 +75,7 @@ private slots:
             {{"FrmAProposVorn", 0, 0, 5115, 4470}, {"LblTitreAPropos", 1770, 120, 2925, 480, true},
              {"lblDescription", 240, 1800, 4605, 810, false, true}, {"BtnOkAPropos", 1920, 3960, 1260, 345}},
         }};
-        ProgrammeTest p;
-        QWidget* accueil = p.app->accueil();
-        p.allerAuChoix();
-        QWidget* choix = p.app->choix();
+        // The entries a screen does not follow.
         const auto ecarts = [&ecrans](int k, QWidget* ecran) {
             const auto px = [](int twips) { return qRound(twips / 15.0); };
             QStringList e;
@@ -107,8 +85,7 @@ private slots:
                 const bool place = !w || w->isWindow()
                                        ? w && w->minimumSize() == attendu.size() && w->maximumSize() == attendu.size()
                                        : t.x < 0 || w->geometry() == attendu;
-                const bool gris =
-                    w && w->autoFillBackground() && w->palette().color(QPalette::Window) == QColor(224, 224, 224);
+                const bool gris = w && w->autoFillBackground() && w->palette().color(QPalette::Window) == QColor(224, 224, 224);
                 if (!place || w->font().bold() != t.gras || gris != t.gris) e << QString::fromUtf8(t.nom);
             }
             return e;
@@ -118,20 +95,21 @@ private slots:
             const QPoint ecart = w->frameGeometry().center() - w->screen()->availableGeometry().center();
             return w->windowTitle() + (ecart.manhattanLength() <= 8 ? u" centrée"_s : u" décentrée"_s);
         };
-        QCOMPARE(ecarts(0, accueil), QStringList());
+        ProgrammeTest p;
+        QCOMPARE(ecarts(0, p.app->accueil()), QStringList());
         QVERIFY(p.app->accueil()->BtnContinuerAccueil->isDefault());
-        QCOMPARE(fenetre(accueil), u"Accueil - Vorn centrée"_s);
-        QCOMPARE(ecarts(1, choix), QStringList());
+        QCOMPARE(fenetre(p.app->accueil()), u"Accueil - Vorn centrée"_s);
+        p.allerAuChoix();
+        QCOMPARE(ecarts(1, p.app->choix()), QStringList());
+        QCOMPARE(fenetre(p.app->choix()), u"Choix - Vorn centrée"_s);
         QVERIFY(!p.app->choix()->BtnContinuerChoix->isDefault()); // this screen has no default button
         QStringList tabulation; // the choice screen's tab order
-        for (QWidget* w = p.app->choix()->TxtNomPerso; tabulation.size() < 15; w = w->nextInFocusChain()) {
+        for (QWidget* w = p.app->choix()->TxtNomPerso; tabulation.size() < 15; w = w->nextInFocusChain())
             if (w->focusPolicy() & Qt::TabFocus) tabulation << w->objectName();
-        }
         QCOMPARE(tabulation.join(u' '),
                  u"TxtNomPerso OptRang(0) OptRang(1) OptRang(2) BtnContinuerChoix BtnQuitterChoix OptSexe(0) "
                  u"OptSexe(1) OptProfession(0) OptProfession(1) OptProfession(2) OptProfession(3) OptProfession(4) "
                  u"OptProfession(5) OptProfession(6)"_s);
-        QCOMPARE(fenetre(choix), u"Choix - Vorn centrée"_s);
         FrmPrincipaleVorn* f = p.allerALaFeuille();
         QCOMPARE(ecarts(2, f), QStringList());
         QCOMPARE(f->windowTitle(), u"Création - Vorn"_s);
@@ -142,8 +120,7 @@ private slots:
             QVERIFY2(f->findChild<QObject*>(nom), nom);
         FrmChpExpérienceVorn champs(p.module, *p.app, f);
         QCOMPARE(fenetre(&champs), u"Champs d'Expérience - Vorn centrée"_s);
-        QCOMPARE(champs.minimumSize(), champs.maximumSize());
-        QVERIFY(champs.LblNbChoixExp->y() > 0); // laid out, not left in the corner
+        QVERIFY(champs.minimumSize() == champs.maximumSize() && champs.LblNbChoixExp->y() > 0); // laid out
         // The two arrows of a spin control share its whole height.
         const UpDownNiv* s = f->UpDownNivs[12];
         QCOMPARE(s->boutonHaut()->geometry().united(s->boutonBas()->geometry()), s->rect());
@@ -151,13 +128,10 @@ private slots:
         // Display fields and lists take no input.
         QWidgetList affichages{f->LstCicatrices, f->LstChpExpérience};
         for (QLineEdit* c : f->findChildren<QLineEdit*>()) affichages << c;
-        for (QWidget* w : affichages) {
-            QVERIFY2(!w->isEnabled() && w->focusPolicy() == Qt::NoFocus, qPrintable(w->objectName()));
-        }
+        for (QWidget* w : affichages) QVERIFY2(!w->isEnabled() && w->focusPolicy() == Qt::NoFocus, qPrintable(w->objectName()));
         // The sheet's drawing area keeps its size; the window fits it exactly.
         QCOMPARE(f->FrmCompétences->parentWidget()->size(), QSize(792, 536));
-        QCOMPARE(f->minimumSize(), f->maximumSize());
-        QCOMPARE(f->width(), 792);
+        QVERIFY(f->minimumSize() == f->maximumSize() && f->width() == 792);
         FrmAProposVorn apropos(f);
         QCOMPARE(ecarts(3, &apropos), QStringList());
         QVERIFY(apropos.BtnOkAPropos->isDefault());
@@ -165,39 +139,28 @@ private slots:
                  (QStringList{"(FOR+DEX)/2", "VOL", "(VOL+Niv Char)/2"}));
     }
 
-    void nomVide_data() {
-        QTest::addColumn<bool>("choix");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("joueur") << false << boite("Erreur - Nom du Joueur",
-                                                  "Vous devez impérativement rentrer le nom du joueur !");
-        QTest::newRow("personnage") << true << boite("Erreur - Nom du Personnage",
-                                                     "Vous devez impérativement rentrer le nom du Personnage !");
-    }
-
-    // One message; the screen stays and the focus goes back to the name.
+    // An empty name: one message; the screen stays and the focus goes back to the name.
     void nomVide() {
-        QFETCH(bool, choix);
-        QFETCH(QString, message);
-        ProgrammeTest p;
-        if (choix) p.allerAuChoix();
-        QPushButton* continuer = choix ? p.app->choix()->BtnContinuerChoix : p.app->accueil()->BtnContinuerAccueil;
-        continuer->setFocus();
-        continuer->click();
-        QCOMPARE(p.messages.journal(), QStringList{message});
-        QCOMPARE(p.visibles(), QStringList{continuer->window()->objectName()});
-        QCOMPARE(continuer->window()->focusWidget(),
-                 choix ? p.app->choix()->TxtNomPerso : p.app->accueil()->TxtNomAccueil);
+        for (const bool choix : {false, true}) {
+            ProgrammeTest p;
+            if (choix) p.allerAuChoix();
+            QPushButton* continuer = choix ? p.app->choix()->BtnContinuerChoix : p.app->accueil()->BtnContinuerAccueil;
+            continuer->setFocus();
+            continuer->click();
+            QCOMPARE(p.messages.journal(), QStringList{choix ? boite("Erreur - Nom du Personnage", "Vous devez impérativement rentrer le nom du Personnage !")
+                                                             : boite("Erreur - Nom du Joueur", "Vous devez impérativement rentrer le nom du joueur !")});
+            QCOMPARE(p.visibles(), QStringList{continuer->window()->objectName()});
+            QCOMPARE(continuer->window()->focusWidget(), choix ? p.app->choix()->TxtNomPerso : p.app->accueil()->TxtNomAccueil);
+        }
     }
 
     void sortie_data() {
         QTest::addColumn<int>("ecran");  // 0 welcome, 1 choice, 2 sheet
         QTest::addColumn<bool>("cadre"); // closed by its frame, or by its own way out
-        QTest::newRow("accueil fermé") << 0 << true;
-        QTest::newRow("accueil &Quitter") << 0 << false;
-        QTest::newRow("choix fermé") << 1 << true;
-        QTest::newRow("choix &Quitter") << 1 << false;
-        QTest::newRow("feuille fermée") << 2 << true;
-        QTest::newRow("menu &Quitter") << 2 << false;
+        for (const int ecran : {0, 1, 2}) {
+            QTest::addRow("écran %d fermé", ecran) << ecran << true;
+            QTest::addRow("écran %d &Quitter", ecran) << ecran << false;
+        }
     }
 
     // Every way out asks once: No keeps the screen and gives the focus back, Yes ends
@@ -218,62 +181,45 @@ private slots:
         ailleurs->setFocus();
         for (const auto reponse : {Messagerie::Non, Messagerie::Oui}) {
             p.messages.repondre(reponse);
-            cadre ? void(fenetre->close())
-            : f   ? f->MnuQuitter->trigger()
-            : c   ? c->BtnQuitterChoix->click()
-                  : a->BtnQuitterAccueil->click();
+            cadre ? void(fenetre->close()) : f ? f->MnuQuitter->trigger() : c ? c->BtnQuitterChoix->click() : a->BtnQuitterAccueil->click();
             traiterEvenements();
-            QCOMPARE(p.messages.journal(), QStringList(reponse == Messagerie::Non ? 1 : 2, quitter));
-            QCOMPARE(p.module.Reponse, reponse);
-            QCOMPARE(p.fins, reponse == Messagerie::Non ? 0 : 1);
-            QCOMPARE(p.visibles(), reponse == Messagerie::Non ? QStringList{fenetre->objectName()} : QStringList{});
-            if (reponse == Messagerie::Non) QCOMPARE(fenetre->focusWidget(), apresNon);
+            const bool non = reponse == Messagerie::Non;
+            QCOMPARE(p.messages.journal(), QStringList(non ? 1 : 2, quitter));
+            QCOMPARE(std::tuple(p.module.Reponse, p.fins, p.visibles()),
+                     std::tuple(reponse, non ? 0 : 1, non ? QStringList{fenetre->objectName()} : QStringList{}));
+            if (non) QCOMPARE(fenetre->focusWidget(), apresNon);
         }
         for (QWidget* w : QApplication::topLevelWidgets()) {
             QCloseEvent fermeture;
             QApplication::sendEvent(w, &fermeture);
             QVERIFY2(fermeture.isAccepted(), qPrintable(w->objectName()));
         }
-        QCOMPARE(p.messages.vus.size(), std::size_t{2});
-        QCOMPARE(p.fins, 1);
+        QCOMPARE(std::pair(p.messages.vus.size(), p.fins), std::pair(std::size_t{2}, 1));
     }
 
-    void vraieBoiteDeMessage_data() {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("bouton"); // clicked by its caption, or else
-        QTest::addColumn<int>("touche");     // this key pressed
-        QTest::addColumn<int>("reponse");
-        QTest::newRow("question, Non") << 292 << "Non" << 0 << 7;
-        QTest::newRow("question, Oui") << 292 << "Oui" << 0 << 6;
-        QTest::newRow("question, Échap") << 292 << "" << int(Qt::Key_Escape) << 7;
-        QTest::newRow("question, Entrée") << 292 << "" << int(Qt::Key_Return) << 7;
-        QTest::newRow("exclamation, Entrée") << 48 << "" << int(Qt::Key_Return) << 1;
-    }
-
+    // The real box: its buttons (* the default), icon, title and text, and the answer to a click or a key.
     void vraieBoiteDeMessage() {
-        QFETCH(int, code);
-        QFETCH(QString, bouton);
-        QFETCH(int, touche);
-        QFETCH(int, reponse);
-        QStringList vu; // every button, * for the default; icon, title, text
-        SurveillanceModale garde([&](QWidget* w) {
-            auto* b = qobject_cast<QMessageBox*>(w);
-            if (!b) return;
-            for (QAbstractButton* x : b->buttons()) vu << x->text().remove(u'&') + (x == b->defaultButton() ? "*" : "");
-            vu.sort();
-            vu << QString::number(b->icon()) << b->windowTitle() << b->text();
-            for (QAbstractButton* x : b->buttons()) {
-                if (x->text().remove(u'&') == bouton) x->click();
-            }
-            if (touche) QTest::keyClick(b, Qt::Key(touche));
-        });
-        QCOMPARE(int(MessagerieQt().Afficher(nullptr, "Vraiment ?", "Titre", code)), reponse);
-        QCOMPARE(garde.ouvertes, 1);
-        QCOMPARE(garde.forcees, 0);
-        // The single OK button needs no default of its own: Enter presses it.
-        const QStringList attendu = code == 292 ? QStringList{"Non*", "Oui", QString::number(QMessageBox::Question)}
-                                                : QStringList{"OK", QString::number(QMessageBox::Warning)};
-        QCOMPARE(vu, attendu + QStringList({"Titre", "Vraiment ?"}));
+        using Cas = std::tuple<int, QString, Qt::Key, int>; // code, button clicked by caption or key pressed, answer
+        for (const auto& [code, bouton, touche, reponse] :
+             {Cas{292, "Non", Qt::Key_unknown, 7}, Cas{292, "Oui", Qt::Key_unknown, 6}, Cas{292, "", Qt::Key_Escape, 7},
+              Cas{292, "", Qt::Key_Return, 7}, Cas{48, "", Qt::Key_Return, 1}}) {
+            QStringList vu;
+            SurveillanceModale garde([&](QWidget* w) {
+                auto* b = qobject_cast<QMessageBox*>(w);
+                for (QAbstractButton* x : b->buttons()) vu << x->text().remove(u'&') + (x == b->defaultButton() ? "*" : "");
+                vu.sort();
+                vu << QString::number(b->icon()) << b->windowTitle() << b->text();
+                for (QAbstractButton* x : b->buttons())
+                    if (x->text().remove(u'&') == bouton) x->click();
+                if (touche != Qt::Key_unknown) QTest::keyClick(b, touche);
+            });
+            QCOMPARE(int(MessagerieQt().Afficher(nullptr, "Vraiment ?", "Titre", code)), reponse);
+            QCOMPARE(std::pair(garde.ouvertes, garde.forcees), std::pair(1, 0));
+            // The single OK button needs no default of its own: Enter presses it.
+            const QStringList boutons = code == 292 ? QStringList{"Non*", "Oui", QString::number(QMessageBox::Question)}
+                                                    : QStringList{"OK", QString::number(QMessageBox::Warning)};
+            QCOMPARE(vu, boutons + QStringList({"Titre", "Vraiment ?"}));
+        }
     }
 
     // Opened from the sheet's menu as an application-modal box, closed by Enter without a question.
@@ -283,42 +229,32 @@ private slots:
         QStringList vus;
         SurveillanceModale garde([&vus](QWidget* w) {
             auto* b = dynamic_cast<FrmAProposVorn*>(w);
-            if (!b) return;
-            vus << b->windowTitle() << b->LblVersionAPropos->text() << b->LblTitreAPropos->text()
-                << QString::number(b->windowModality());
+            vus << b->windowTitle() << b->LblVersionAPropos->text() << b->LblTitreAPropos->text() << QString::number(b->windowModality());
             QTest::keyClick(b, Qt::Key_Return);
         });
         f->MnuAPropos->trigger();
-        QCOMPARE(garde.forcees, 0);
-        QCOMPARE(vus, (QStringList{"À propos - Vorn", "Version: 1.0.0", "Application: ZazUvureVorn",
-                                   QString::number(Qt::ApplicationModal)}));
-        QVERIFY(p.messages.vus.empty());
+        QCOMPARE(vus, (QStringList{"À propos - Vorn", "Version: 1.0.0", "Application: ZazUvureVorn", QString::number(Qt::ApplicationModal)}));
+        QVERIFY(garde.forcees == 0 && p.messages.vus.empty());
         QCOMPARE(p.visibles(), QStringList{"FrmPrincipaleVorn"});
     }
 
-    void chaqueEcranNommeSesControles() {
+    // Every control is named, with its caption's words; a screen reader is told elided names, lists
+    // by caption with their entry, and no decoration.
+    void nomsAccessibles() {
         ProgrammeTest p;
         QCOMPARE(sansNom(p.app->accueil()), QStringList());
         p.allerAuChoix();
         QCOMPARE(sansNom(p.app->choix()), QStringList());
-        FrmPrincipaleVorn* feuille = p.allerALaFeuille();
-        QCOMPARE(sansNom(feuille), QStringList());
-
-        p.module.Profession = 5;
-        FrmChpExpérienceVorn champs(p.module, *p.app, feuille);
-        QCOMPARE(sansNom(&champs), QStringList());
-        FrmAProposVorn apropos(feuille);
-        QCOMPARE(sansNom(&apropos), QStringList());
-    }
-
-    void lesNomsSontCeuxDesLegendes() {
-        ProgrammeTest p;
         FrmPrincipaleVorn* f = p.allerALaFeuille();
+        QCOMPARE(sansNom(f), QStringList());
+        p.module.Profession = 5;
+        FrmChpExpérienceVorn champs(p.module, *p.app, f);
+        FrmAProposVorn apropos(f);
+        QCOMPARE(sansNom(&champs) + sansNom(&apropos), QStringList());
         QCOMPARE((QStringList{f->ChkComp[21]->accessibleName(), f->TxtNiveau[21]->accessibleName(),
                               f->TxtPtGénération->accessibleName(), f->CmbFOR->accessibleName()}),
                  (QStringList{"Séduction", "Niveau de Séduction", "Points de génération", "FOR"}));
         auto lu = [](QObject* o) { return QAccessible::queryAccessibleInterface(o); };
-        // What a screen reader is told: elided names, lists by caption with their entry, no decoration.
         QCOMPARE((QStringList{lu(f->UpDownNivs[0])->text(QAccessible::Name), lu(f->TxtFormule[10])->text(QAccessible::Name),
                               lu(f->TxtCB[23])->text(QAccessible::Name), lu(f->CmbFOR)->text(QAccessible::Name),
                               lu(f->CmbFOR)->text(QAccessible::Value), lu(f->MnuPtInt->menuAction())->text(QAccessible::Name)}),
@@ -343,6 +279,74 @@ private slots:
         niv->actionInterface()->doAction(QAccessibleActionInterface::decreaseAction());
         v->setCurrentValue(0);
         QCOMPARE((QVariantList{v->currentValue(), f->TxtPtGénération->text().toInt()}), (QVariantList{1, avant}));
+    }
+
+    // A character made without a mouse.
+    void personnageAuClavier() {
+        ProgrammeTest p;
+        QVERIFY(activer(p.app->accueil()));
+        QCOMPARE(QApplication::focusWidget(), p.app->accueil()->TxtNomAccueil);
+        taper(QApplication::focusWidget(), u"zoé"_s);
+        touche(Qt::Key_Return);
+        traiterEvenements();
+        QCOMPARE(p.module.NomJoueur, std::string("ZOÉ"));
+        FrmChoixVorn* choix = p.app->choix();
+        QVERIFY(activer(choix));
+        QCOMPARE(QApplication::focusWidget(), choix->TxtNomPerso);
+        taper(choix->TxtNomPerso, u"max"_s);
+        touche(Qt::Key_Return); // this screen has no default button: Enter does nothing
+        QVERIFY(!p.app->feuille());
+        QVERIFY(tabulerVers(choix->OptSexe[0]));
+        touche(Qt::Key_Down); // Féminin
+        QCOMPARE(int(p.module.Sexe), 1);
+        touche(Qt::Key_C, Qt::AltModifier); // "&Continuer", pressed a moment later as a click is
+        QTRY_VERIFY(p.app->feuille());
+        traiterEvenements();
+        // A list moved with an arrow key, a skill taken with Space, then raised twice with Up.
+        FrmPrincipaleVorn* f = p.app->feuille();
+        QVERIFY(activer(f));
+        for (const auto& [cible, cle] : {std::pair<QWidget*, Qt::Key>{f->CmbFOR, Qt::Key_Down}, {f->ChkComp[3], Qt::Key_Space},
+                                         {f->UpDownNivs[3], Qt::Key_Up}, {f->UpDownNivs[3], Qt::Key_Up}}) {
+            QVERIFY2(tabulerVers(cible), qPrintable(cible->objectName()));
+            touche(cle);
+        }
+        QCOMPARE((QStringList{f->TxtNomPerso->text(), f->CmbFOR->currentText(), f->TxtNiveau[3]->text(), f->TxtPtGénération->text()}),
+                 (QStringList{"MAX", "6", "3", "2760"})); // 3000 - 100 (FOR) - 100 (skill) - 40 (levels)
+        QVERIFY(p.messages.vus.empty());
+    }
+
+    // Names of any script: typed or committed text is filtered, pasted text kept as it is.
+    void nomsExtremes() {
+        using Cas = std::pair<QString, QString>; // typed, shown
+        for (const auto& [saisi, attendu] : {Cas{u"łдж"_s, u"łдж"_s}, Cas{u"a😀b"_s, u"A😀B"_s}, Cas{u"שלום مرحبا"_s, u"שלום مرحبا"_s},
+                                             Cas{u"œuvre ÿ ß µ"_s, u"ŒUVRE Ÿ ß µ"_s}, Cas{u"a\tb\u0001c"_s, u"ABC"_s}}) {
+            ProgrammeTest p;
+            QLineEdit* box = p.app->accueil()->TxtNomAccueil;
+            taper(box, saisi);
+            QCOMPARE(box->text(), attendu);
+            box->clear();
+            QInputMethodEvent methode;
+            methode.setCommitString(u"zoé"_s);
+            QApplication::sendEvent(box, &methode);
+            QCOMPARE(box->text(), u"ZOÉ"_s);
+            box->clear();
+            QApplication::clipboard()->setText(saisi);
+            box->paste();
+            p.app->accueil()->BtnContinuerAccueil->click();
+            QCOMPARE(qs(p.module.NomJoueur), saisi);
+        }
+        // A hundred thousand characters neither hang the program nor get cut.
+        const QString nom = u"é🙂a"_s.repeated(100'000 / 3 + 1).left(100'000);
+        ProgrammeTest p;
+        QElapsedTimer chrono;
+        chrono.start();
+        p.allerAuChoix(nom);
+        p.app->choix()->TxtNomPerso->insert(nom);
+        taper(p.app->choix()->TxtNomPerso, u"z"_s);
+        p.app->choix()->BtnContinuerChoix->click();
+        traiterEvenements();
+        QVERIFY(p.app->feuille() && chrono.elapsed() < 10'000);
+        QCOMPARE((QStringList{p.app->feuille()->TxtNomJoueur->text(), p.app->feuille()->TxtNomPerso->text()}), (QStringList{nom, nom + u"Z"_s}));
     }
 };
 

@@ -7,25 +7,10 @@
 #include "FrmChpExpérienceVorn.h"
 #include "UpDownNiv.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <QToolButton>
-
 #include <random>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 std::size_t u(int i) { return static_cast<std::size_t>(i); }
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 std::array<QComboBox*, 10> listes(FrmPrincipaleVorn* f) {
     return {f->CmbFOR, f->CmbDEX, f->CmbVOL, f->CmbPER, f->CmbINT,
@@ -255,10 +240,8 @@ private slots:
 
     void marcheAleatoire() {
         bool ok = false;
-        int actions = qEnvironmentVariableIntValue("VORN_SINGE_ACTIONS", &ok);
-        if (!ok || actions <= 0) actions = 20000;
-        quint64 graine = qgetenv("VORN_SINGE_GRAINE").toULongLong(&ok);
-        if (!ok) graine = 20240611;
+        const int actions = std::max(qEnvironmentVariableIntValue("VORN_SINGE_ACTIONS", &ok), ok ? 1 : 20000);
+        const quint64 graine = qEnvironmentVariableIsSet("VORN_SINGE_GRAINE") ? qgetenv("VORN_SINGE_GRAINE").toULongLong() : 20240611;
         qInfo("singe: graine %llu, %d actions (VORN_SINGE_GRAINE, VORN_SINGE_ACTIONS)", graine, actions);
         ProgrammeTest p;
         Singe singe(p, graine);

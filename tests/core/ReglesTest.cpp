@@ -1,3 +1,5 @@
+#include "PositionCentree.h"
+#include "Tables.h"
 #include "Texte.h"
 
 #include <gtest/gtest.h>
@@ -5,6 +7,27 @@
 #include <array>
 
 namespace {
+
+TEST(Tables, RechercheHorsTable) {
+    EXPECT_EQ(std::tuple(TexteProfession(0), TexteProfession(6), TexteProfession(7)),
+              std::tuple("Homme d'action indépendant", "Voleur", ""));
+    // The sheet only ever asks with its own entries; anything else finds nothing.
+    for (const std::string_view texte : {"4", "16", "", " 5", "05"}) EXPECT_FALSE(CoutDeValeur(texte)) << texte;
+    EXPECT_FALSE(TableApparence("") || TableApparence("sensationnelle") || TableAge("") || TableAge("34") ||
+                 TableFaiblesse(-1) || TableFaiblesse(13) || TableTaillePoids(-1) || TableTaillePoids(10) ||
+                 ChampsProfessionnels(-1) || ChampsProfessionnels(7));
+}
+
+TEST(PositionCentree, CentreEtRetientLesFenetresTropGrandes) {
+    // Area x, y, width, height; window width, height; expected corner.
+    constexpr std::array<std::array<int, 8>, 3> cas{{{100, 50, 1000, 800, 400, 200, 400, 350},
+                                                     {10, 20, 1920, 1080, 2500, 1400, 10, 20},
+                                                     {10, 20, 1920, 1080, 2500, 400, 10, 360}}};
+    for (const auto& [zx, zy, zl, zh, l, h, x, y] : cas) {
+        const Position p = PositionCentree(zx, zy, zl, zh, l, h);
+        EXPECT_EQ(std::pair(p.x, p.y), std::pair(x, y)) << l << "x" << h;
+    }
+}
 
 TEST(Texte, LeFiltreDesTouchesMetEnCapitalesWindows1252EtGardeLeReste) {
     // Typed text, filtered text, bytes of the first key (the last typed key is split off the same way).
