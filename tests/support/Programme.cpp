@@ -53,11 +53,10 @@ FrmPrincipaleVorn* ProgrammeTest::allerALaFeuille(int rang, int sexe) {
     return app->feuille();
 }
 
-QStringList ProgrammeTest::visibles() const {
+QStringList ecransVisibles() {
     QStringList noms;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && w->objectName().startsWith(QStringLiteral("Frm"))) noms << w->objectName();
-    }
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->objectName().startsWith(u"Frm"_s)) noms << w->objectName();
     noms.sort();
     return noms;
 }
@@ -70,18 +69,7 @@ void taper(QWidget* w, const QString& texte) {
     }
 }
 
-void choisir(QComboBox* c, int index) {
-    c->setCurrentIndex(index);
-    emit c->activated(index);
-}
-
 void traiterEvenements() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
-}
-
-QStringList lignes(const QListWidget* liste) {
-    QStringList l;
-    for (int i = 0; i < liste->count(); ++i) l << liste->item(i)->text();
-    return l;
 }

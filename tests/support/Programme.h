@@ -10,13 +10,11 @@
 #include <deque>
 #include <functional>
 #include <memory>
-#include <vector>
 
 using namespace Qt::StringLiterals;
 
 // Answers message boxes from a script (No when none is left) and records every one shown.
-class MessagerieScriptee final : public Messagerie {
-public:
+struct MessagerieScriptee final : Messagerie {
     struct Message {
         QString texte, titre;
         int code;
@@ -24,13 +22,14 @@ public:
     std::int16_t Afficher(QWidget* parent, const QString& texte, const QString& titre, int code) override;
     void repondre(std::int16_t reponse) { reponses.push_back(reponse); }
     QStringList journal() const; // every box shown, in order, as boite() writes it
-
     std::deque<std::int16_t> reponses; // for code 292; OK boxes need none
     std::vector<Message> vus;
 };
 
 // A box as the journal shows it: "title | text | code".
 QString boite(const QString& titre, const QString& texte, int code = Messagerie::Exclamation);
+// The top-level screens now visible, by object name.
+QStringList ecransVisibles();
 
 // The whole program on the offscreen platform, with scripted answers.
 struct ProgrammeTest {
@@ -43,15 +42,12 @@ struct ProgrammeTest {
     ProgrammeTest() { app->Demarrer(); }
     // Welcome screen filled and continued: the choice screen is open.
     void allerAuChoix(const QString& joueur = u"JOUEUR"_s);
-    // Then, from the choice screen, the character sheet of AGENT with a rank (0..2) and a sex.
+    // Then the character sheet of AGENT with a rank (0..2) and a sex.
     FrmPrincipaleVorn* allerALaFeuille(int rang = 2, int sexe = 0);
-    // The top-level screens now visible, by object name.
-    QStringList visibles() const;
 };
 
-// A modal window blocks the test inside its exec(): while this object lives, `action` runs once on
-// each modal window that opens. One still open two seconds later is closed here, so that a fault
-// fails the test instead of hanging it.
+// A modal window blocks the test inside its exec(): while this object lives, `action` runs once on each
+// modal window that opens; one still open two seconds later is closed, so that a fault fails instead of hanging.
 struct SurveillanceModale {
     explicit SurveillanceModale(const std::function<void(QWidget*)>& action);
     int ouvertes = 0, forcees = 0; // modal windows seen, and of those, left open and closed here
@@ -60,9 +56,5 @@ struct SurveillanceModale {
 
 // Types text one key event a character, as the keyboard would.
 void taper(QWidget* w, const QString& texte);
-// Picks an entry of a drop-down list as a user would.
-void choisir(QComboBox* c, int index);
 // Lets deferred deletions run.
 void traiterEvenements();
-// The lines of a list box.
-QStringList lignes(const QListWidget* liste);

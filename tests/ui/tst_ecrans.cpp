@@ -149,7 +149,7 @@ private slots:
             continuer->click();
             QCOMPARE(p.messages.journal(), QStringList{choix ? boite("Erreur - Nom du Personnage", "Vous devez impérativement rentrer le nom du Personnage !")
                                                              : boite("Erreur - Nom du Joueur", "Vous devez impérativement rentrer le nom du joueur !")});
-            QCOMPARE(p.visibles(), QStringList{continuer->window()->objectName()});
+            QCOMPARE(ecransVisibles(), QStringList{continuer->window()->objectName()});
             QCOMPARE(continuer->window()->focusWidget(), choix ? p.app->choix()->TxtNomPerso : p.app->accueil()->TxtNomAccueil);
         }
     }
@@ -185,7 +185,7 @@ private slots:
             traiterEvenements();
             const bool non = reponse == Messagerie::Non;
             QCOMPARE(p.messages.journal(), QStringList(non ? 1 : 2, quitter));
-            QCOMPARE(std::tuple(p.module.Reponse, p.fins, p.visibles()),
+            QCOMPARE(std::tuple(p.module.Reponse, p.fins, ecransVisibles()),
                      std::tuple(reponse, non ? 0 : 1, non ? QStringList{fenetre->objectName()} : QStringList{}));
             if (non) QCOMPARE(fenetre->focusWidget(), apresNon);
         }
@@ -235,7 +235,7 @@ private slots:
         f->MnuAPropos->trigger();
         QCOMPARE(vus, (QStringList{"À propos - Vorn", "Version: 1.0.0", "Application: ZazUvureVorn", QString::number(Qt::ApplicationModal)}));
         QVERIFY(garde.forcees == 0 && p.messages.vus.empty());
-        QCOMPARE(p.visibles(), QStringList{"FrmPrincipaleVorn"});
+        QCOMPARE(ecransVisibles(), QStringList{"FrmPrincipaleVorn"});
     }
 
     // Every control is named, with its caption's words; a screen reader is told elided names, lists
@@ -315,32 +315,23 @@ private slots:
         QVERIFY(p.messages.vus.empty());
     }
 
-    // Names of any script: typed or committed text is filtered, pasted text kept as it is.
+    // Typed or committed text goes through the name filter, pasted text is kept as it is, and a hundred
+    // thousand characters neither hang the program nor get cut.
     void nomsExtremes() {
-        using Cas = std::pair<QString, QString>; // typed, shown
-        for (const auto& [saisi, attendu] : {Cas{u"łдж"_s, u"łдж"_s}, Cas{u"a😀b"_s, u"A😀B"_s}, Cas{u"שלום مرحبا"_s, u"שלום مرحبا"_s},
-                                             Cas{u"œuvre ÿ ß µ"_s, u"ŒUVRE Ÿ ß µ"_s}, Cas{u"a\tb\u0001c"_s, u"ABC"_s}}) {
-            ProgrammeTest p;
-            QLineEdit* box = p.app->accueil()->TxtNomAccueil;
-            taper(box, saisi);
-            QCOMPARE(box->text(), attendu);
-            box->clear();
-            QInputMethodEvent methode;
-            methode.setCommitString(u"zoé"_s);
-            QApplication::sendEvent(box, &methode);
-            QCOMPARE(box->text(), u"ZOÉ"_s);
-            box->clear();
-            QApplication::clipboard()->setText(saisi);
-            box->paste();
-            p.app->accueil()->BtnContinuerAccueil->click();
-            QCOMPARE(qs(p.module.NomJoueur), saisi);
-        }
-        // A hundred thousand characters neither hang the program nor get cut.
         const QString nom = u"é🙂a"_s.repeated(100'000 / 3 + 1).left(100'000);
         ProgrammeTest p;
+        QLineEdit* box = p.app->accueil()->TxtNomAccueil;
+        taper(box, u"œa😀\tb\u0001"_s); // Tab moves the focus, other control keys type nothing
+        QInputMethodEvent methode;
+        methode.setCommitString(u"zé"_s);
+        QApplication::sendEvent(box, &methode);
+        QCOMPARE(box->text(), u"ŒA😀BZÉ"_s);
         QElapsedTimer chrono;
         chrono.start();
-        p.allerAuChoix(nom);
+        box->clear();
+        QApplication::clipboard()->setText(nom);
+        box->paste();
+        p.allerAuChoix(box->text());
         p.app->choix()->TxtNomPerso->insert(nom);
         taper(p.app->choix()->TxtNomPerso, u"z"_s);
         p.app->choix()->BtnContinuerChoix->click();
