@@ -18,23 +18,10 @@ QString boite(const QString& titre, const QString& texte, int code) {
     return QStringLiteral("%1 | %2 | %3").arg(titre, texte).arg(code);
 }
 
-SurveillanceModale::SurveillanceModale(const std::function<void(QWidget*)>& action) {
-    QObject::connect(&minuterie, &QTimer::timeout, &minuterie,
-                     [this, action, courante = QPointer<QWidget>(), attente = 0]() mutable {
-                         QWidget* w = QApplication::activeModalWidget();
-                         if (w && w != courante) {
-                             courante = w;
-                             attente = 0;
-                             ++ouvertes;
-                             action(w);
-                         } else if (w && ++attente >= 400) {
-                             ++forcees;
-                             attente = 0;
-                             auto* d = qobject_cast<QDialog*>(w);
-                             d ? d->reject() : void(w->close());
-                         }
-                     });
-    minuterie.start(5);
+void auModal(const std::function<void(QWidget*)>& action) {
+    QTimer::singleShot(0, qApp, [action] {
+        if (QWidget* w = QApplication::activeModalWidget()) action(w);
+    });
 }
 
 void ProgrammeTest::allerAuChoix(const QString& joueur) {

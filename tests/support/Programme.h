@@ -46,13 +46,8 @@ struct ProgrammeTest {
     FrmPrincipaleVorn* allerALaFeuille(int rang = 2, int sexe = 0);
 };
 
-// A modal window blocks the test inside its exec(): while this object lives, `action` runs once on each
-// modal window that opens; one still open two seconds later is closed, so that a fault fails instead of hanging.
-struct SurveillanceModale {
-    explicit SurveillanceModale(const std::function<void(QWidget*)>& action);
-    int ouvertes = 0, forcees = 0; // modal windows seen, and of those, left open and closed here
-    QTimer minuterie;
-};
+// Runs `action` on the modal window that the next call opens, from inside that window's event loop.
+void auModal(const std::function<void(QWidget*)>& action);
 
 // Types text one key event a character, as the keyboard would.
 void taper(QWidget* w, const QString& texte);
