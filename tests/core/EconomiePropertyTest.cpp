@@ -11,32 +11,14 @@ namespace {
 
 using D = Description;
 
-// Every field of the record but the loop counter Indice, whose value means nothing between rules.
-#define VORN_CHAMPS(X)                                                                                               \
-    X(Reponse) X(Sexe) X(Profession) X(NbCompetences) X(PtGeneration) X(CoutApparence) X(PtRestants) X(GainAge)      \
-    X(CoutTaille) X(CoutPoids) X(CoutCompetences) X(GainFaiblesse) X(CoutNiveaux) X(CoutCaract) X(CoutFOR)           \
-    X(CoutDEX) X(CoutVOL) X(CoutPER) X(CoutINT) X(AncCoutApparence) X(AncCoutTaille) X(AncCoutPoids) X(AncGainAge)   \
-    X(AncGainFaiblesse) X(IdxTaille) X(IdxPoids) X(IdxFaiblesse) X(AncCoutFOR) X(AncCoutDEX) X(AncCoutVOL)           \
-    X(AncCoutPER) X(AncCoutINT) X(PtCelebrite) X(BonusApparence) X(BonusTaille) X(BonusPoids) X(BonusAge)            \
-    X(BonusSexe) X(BonusCicatrices) X(ValFOR) X(ValDEX) X(ValVOL) X(ValPER) X(ValINT) X(IndiceVitesse)               \
-    X(NbCicatrices) X(NumCicatrice) X(DeCicatrices) X(DeBlessure) X(NbChpExp) X(NomJoueur) X(NomPerso) X(Rang)       \
-    X(Touche) X(TexteApparence) X(TexteAge) X(TexteFOR) X(TexteDEX) X(TexteVOL) X(TextePER) X(TexteINT)              \
-    X(Cicatrice) X(Cicatrice1) X(Cicatrice2) X(Cicatrice3)
-
-// Everything the player sees or the rules read back: record, selections, skill rows and display texts,
-// one field a line so that a failed comparison shows which fields differ.
+// What the player sees or the rules read back: selections, skill rows and display texts.
 std::string Etat(const FeuilleVorn& f) {
     std::ostringstream os;
-#define VORN_DECRIRE(champ) os << #champ << '=' << f.m.champ << '\n';
-    VORN_CHAMPS(VORN_DECRIRE)
-#undef VORN_DECRIRE
-    for (const auto& c : f.m.ChpExpProf) os << "ChpExpProf=" << c << '\n';
-    for (const auto& c : f.m.ChpExpGen) os << "ChpExpGen=" << c << '\n';
     for (const auto* l : {&f.caract, &f.description})
-        for (const auto& x : *l) os << "selection=" << x.index << '\n';
-    for (const auto& l : f.lignes) os << "ligne=" << l.valeur << ' ' << l.niveau << ' ' << l.base << ' ' << l.cb << ';';
+        for (const auto& x : *l) os << x.index << ' ';
+    for (const auto& l : f.lignes) os << l.valeur << ' ' << l.niveau << ' ' << l.base << ' ' << l.cb << ';';
     os << f.TxtPtGénération << '|' << f.TxtPtCélébrité << '|' << f.TxtVitesse << '|' << f.TxtEndurance << '|'
-       << f.TxtCourse << '|' << f.TxtCharge << '|' << f.TxtClasse;
+       << f.TxtCourse << '|' << f.TxtCharge << '|' << f.TxtClasse << '|' << f.m.PtRestants << '|' << f.m.PtCelebrite;
     return os.str();
 }
 

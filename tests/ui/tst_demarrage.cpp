@@ -6,9 +6,7 @@ namespace {
 QStringList fautes;
 bool confirme = false, feuilleVue = false;
 
-void exiger(bool condition, const QString& faute) {
-    if (!condition) fautes << faute;
-}
+void exiger(bool condition, const QString& faute) { fautes << QStringList(!condition, faute); }
 
 // The only screen shown, which must be `nom`; the program stops at once when it is not.
 QWidget* seulEcran(const QString& nom) {
@@ -32,17 +30,13 @@ void quitterLaFeuille() {
     QWidget* feuille = seulEcran(u"FrmPrincipaleVorn"_s);
     if (!feuille) return;
     feuilleVue = true;
-    auto* reponse = new QTimer(qApp);
-    QObject::connect(reponse, &QTimer::timeout, qApp, [reponse] {
-        auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!boite) return;
-        reponse->stop();
-        exiger(boite->windowTitle() + u" | "_s + boite->text() == u"Quitter | Etes-vous sûr de vouloir quitter le programme ?"_s,
-               u"question: "_s + boite->windowTitle() + u" | "_s + boite->text());
+    auModal([](QWidget* w) {
+        auto* boite = qobject_cast<QMessageBox*>(w);
+        exiger(boite && boite->windowTitle() + u" | "_s + boite->text() == u"Quitter | Etes-vous sûr de vouloir quitter le programme ?"_s,
+               u"pas de question pour quitter"_s);
         confirme = true;
-        boite->button(QMessageBox::Yes)->click();
+        if (boite) boite->button(QMessageBox::Yes)->click();
     });
-    reponse->start(10);
     feuille->close();
 }
 

@@ -17,8 +17,7 @@ QStringList lignes(const QListWidget* liste) {
 }
 
 std::array<QComboBox*, 10> listes(FrmPrincipaleVorn* f) {
-    return {f->CmbFOR, f->CmbDEX, f->CmbVOL, f->CmbPER, f->CmbINT,
-            f->CmbApparence, f->CmbAge, f->CmbFaiblesse, f->CmbTaille, f->CmbPoids};
+    return {f->CmbFOR, f->CmbDEX, f->CmbVOL, f->CmbPER, f->CmbINT, f->CmbApparence, f->CmbAge, f->CmbFaiblesse, f->CmbTaille, f->CmbPoids};
 }
 
 Oracle::Choix lire(FrmPrincipaleVorn* f) {
@@ -136,9 +135,8 @@ private:
             exiger(c->isChecked() == apres && d->TxtExp->text() == QString::number(reste), c->objectName());
         }
         QStringList choisis;
-        for (QCheckBox* c : boites) {
+        for (QCheckBox* c : boites)
             if (c->isChecked()) choisis << c->text();
-        }
         const bool valider = hasard(4) > 0;
         champsAttendus_ = valider && !choisis.isEmpty() ? choisis : QStringList{u"(aucun)"_s};
         valider ? d->BtnOkExpérience->click() : void(d->close());
@@ -146,15 +144,13 @@ private:
 
     bool verifier() {
         QStringList montres;
-        for (auto k = std::exchange(vusAvant_, p_.messages.vus.size()); k < p_.messages.vus.size(); ++k) {
+        for (auto k = std::exchange(vusAvant_, p_.messages.vus.size()); k < p_.messages.vus.size(); ++k)
             montres << u"%1 %2"_s.arg(p_.messages.vus[k].code).arg(p_.messages.vus[k].titre);
-        }
-        const QStringList prevus = std::exchange(attendus_, {}), v = ecransVisibles();
-        exiger(montres == prevus && p_.messages.reponses.empty() && !QApplication::activeModalWidget(),
-               u"boîtes [%1], attendues [%2]"_s.arg(montres.join(u'|'), prevus.join(u'|')));
         // Only the confirmation ends the program, and once; until then exactly one screen shows.
-        exiger(p_.fins == int{fin_} && v.size() == (fin_ ? 0 : 1),
-               u"%1 fin(s), visibles [%2]"_s.arg(p_.fins).arg(v.join(u' ')));
+        const QStringList prevus = std::exchange(attendus_, {}), v = ecransVisibles();
+        exiger(montres == prevus && p_.messages.reponses.empty() && !QApplication::activeModalWidget() &&
+                   p_.fins == int{fin_} && v.size() == (fin_ ? 0 : 1),
+               u"boîtes [%1], attendues [%2], %3 fin(s), visibles [%4]"_s.arg(montres.join(u'|'), prevus.join(u'|')).arg(p_.fins).arg(v.join(u' ')));
         if (!erreur.isEmpty() || fin_) return erreur.isEmpty();
         if (FrmPrincipaleVorn* f = p_.app->feuille()) {
             const QString faux = miroir(f);
@@ -180,10 +176,7 @@ private:
             const int index = apres.listes[k] = hasard(c->count());
             quoi = c->objectName();
             titre = k < 5 ? u"Caractéristiques"_s : quoi.mid(3);
-            geste = [c, index] {
-                c->setCurrentIndex(index);
-                emit c->activated(index);
-            };
+            geste = [c, index] { c->setCurrentIndex(index); emit c->activated(index); };
             champsOfferts_ = index + 1;
         } else if (r < 680) { // take or release a skill (rows 2 and 5 are free and cannot be clicked)
             const int i = hasard(22) + 2;
@@ -194,13 +187,10 @@ private:
             geste = [b = f->ChkComp[ligne]] { b->click(); };
         } else if (r < 970) { // an arrow of a live spin control, half the time the highest so that levels reach 15
             std::vector<std::size_t> actives;
-            for (std::size_t i = 0; i < 24; ++i) {
+            for (std::size_t i = 0; i < 24; ++i)
                 if (apres.niveaux[i] > 0) actives.push_back(i);
-            }
             std::size_t i = actives[u(hasard(int(actives.size())))];
-            if (hasard(2)) i = *std::ranges::max_element(actives, [&](auto a, auto b) {
-                return apres.niveaux[a] < apres.niveaux[b];
-            });
+            if (hasard(2)) i = *std::ranges::max_element(actives, {}, [&](auto a) { return apres.niveaux[a]; });
             const bool haut = hasard(10) < 6;
             UpDownNiv* s = f->UpDownNivs[i];
             apres.niveaux[i] = std::clamp(apres.niveaux[i] + (haut ? 1 : -1), 1, 15);

@@ -1,5 +1,4 @@
 #include "PositionCentree.h"
-#include "Tables.h"
 #include "Texte.h"
 
 #include <gtest/gtest.h>
@@ -7,16 +6,6 @@
 #include <array>
 
 namespace {
-
-TEST(Tables, RechercheHorsTable) {
-    EXPECT_EQ(std::tuple(TexteProfession(0), TexteProfession(6), TexteProfession(7)),
-              std::tuple("Homme d'action indépendant", "Voleur", ""));
-    // The sheet only ever asks with its own entries; anything else finds nothing.
-    for (const std::string_view texte : {"4", "16", "", " 5", "05"}) EXPECT_FALSE(CoutDeValeur(texte)) << texte;
-    EXPECT_FALSE(TableApparence("") || TableApparence("sensationnelle") || TableAge("") || TableAge("34") ||
-                 TableFaiblesse(-1) || TableFaiblesse(13) || TableTaillePoids(-1) || TableTaillePoids(10) ||
-                 ChampsProfessionnels(-1) || ChampsProfessionnels(7));
-}
 
 TEST(PositionCentree, CentreEtRetientLesFenetresTropGrandes) {
     // Area x, y, width, height; window width, height; expected corner.
