@@ -22,17 +22,9 @@ std::string Etat(const FeuilleVorn& f) {
     return os.str();
 }
 
-// The sheet's choices as the oracle reads them.
-Oracle::Choix lireChoix(const FeuilleVorn& f) {
-    Oracle::Choix c;
-    for (std::size_t k = 0; k < 10; ++k) c.listes[k] = (k < 5 ? f.caract[k] : f.description[k - 5]).index;
-    for (std::size_t i = 0; i < f.lignes.size(); ++i) c.niveaux[i] = f.lignes[i].niveau;
-    return c;
-}
-
 testing::AssertionResult Invariants(const FeuilleVorn& f) {
     ModuleVorn& m = f.m;
-    const Oracle::Choix c = lireChoix(f);
+    const Oracle::Choix c = Oracle::Lire(f);
     const int points = Oracle::Points(c, m.PtGeneration), celebrite = Oracle::Celebrite(c, m.BonusSexe);
     // The booked choices, which a refusal puts back.
     bool reserve =
@@ -93,7 +85,7 @@ TEST(EconomieProperty, LesPointsRestantsSuiventToujoursLesChoixReserves) {
                 SCOPED_TRACE(testing::Message() << "graine " << graine << ", rang " << rang << ", opération " << n
                                                 << " (" << genre << ", " << cible << ", " << choix << ")");
                 // What the action asks for: the oracle accepts it exactly when the points stay positive.
-                Oracle::Choix voulu = lireChoix(f);
+                Oracle::Choix voulu = Oracle::Lire(f);
                 int& niveau = voulu.niveaux[c];
                 if (genre < 2) voulu.listes[5 * static_cast<std::size_t>(genre) + c] = choix;
                 else niveau = std::array{1, 0, niveau - 1, niveau + 1}[static_cast<std::size_t>(genre - 2)];
@@ -101,7 +93,7 @@ TEST(EconomieProperty, LesPointsRestantsSuiventToujoursLesChoixReserves) {
                                  : genre == 1 ? f.ChoisirDescription(ToutesDescriptions[c], choix)
                                               : (f.*competences[static_cast<std::size_t>(genre - 2)])(cible);
                 ASSERT_TRUE(Invariants(f));
-                ASSERT_TRUE(!a.acceptee() || lireChoix(f) == voulu) << "accepté mais autre choix";
+                ASSERT_TRUE(!a.acceptee() || Oracle::Lire(f) == voulu) << "accepté mais autre choix";
                 ASSERT_TRUE(!a.refusee() || Oracle::Points(voulu, m.PtGeneration) < 0) << "refusé à tort";
                 // A refused or void action leaves everything as it was booked.
                 if (std::string apres = Etat(f); a.acceptee()) avant = std::move(apres);

@@ -12,6 +12,13 @@ namespace {
 std::size_t u(int i) { return static_cast<std::size_t>(i); }
 } // namespace
 
+Choix Lire(const FeuilleVorn& f) {
+    Choix c;
+    for (std::size_t k = 0; k < 10; ++k) c.listes[k] = (k < 5 ? f.caract[k] : f.description[k - 5]).index;
+    for (std::size_t i = 0; i < f.lignes.size(); ++i) c.niveaux[i] = f.lignes[i].niveau;
+    return c;
+}
+
 int Points(const Choix& c, int budget) {
     const auto& l = c.listes;
     int p = budget + 20 * (l[6] + 1) + GainsFaiblesse.at(u(l[7])) - Apparences.at(u(l[5])).first -

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Choix.h"
+#include "FeuilleVorn.h"
 
 #include <array>
 #include <deque>
@@ -33,6 +34,7 @@ struct Choix {
     std::array<int, 24> niveaux{0, 0, 1, 0, 0, 1}; // as loaded: the two free skills at level 1
     bool operator==(const Choix&) const = default;
 };
+Choix Lire(const FeuilleVorn& f);
 int Points(const Choix& c, int budget);
 int Celebrite(const Choix& c, int bonusSexe);
 // A skill's base from the characteristics' values (FOR..INT) and Charisme's level.

@@ -14,9 +14,7 @@ QStringList MessagerieScriptee::journal() const {
     return j;
 }
 
-QString boite(const QString& titre, const QString& texte, int code) {
-    return QStringLiteral("%1 | %2 | %3").arg(titre, texte).arg(code);
-}
+QString boite(const QString& titre, const QString& texte, int code) { return u"%1 | %2 | %3"_s.arg(titre, texte).arg(code); }
 
 void auModal(const std::function<void(QWidget*)>& action) {
     QTimer::singleShot(0, qApp, [action] {

@@ -126,47 +126,6 @@ private slots:
         QVERIFY(f->minimumSize() == f->maximumSize() && f->width() == 792);
     }
 
-    void sortie_data() {
-        QTest::addColumn<int>("ecran");  // 0 welcome, 1 choice, 2 sheet
-        QTest::addColumn<bool>("cadre"); // closed by its frame, or by its own way out
-        for (const int e : {0, 1, 2})
-            for (const bool cadre : {true, false}) QTest::addRow("écran %d, %s", e, cadre ? "fermé" : "&Quitter") << e << cadre;
-    }
-
-    // Every way out asks once: No keeps the screen and gives the focus back, Yes ends
-    // the program once, and the windows left then close without a question.
-    void sortie() {
-        QFETCH(int, ecran);
-        QFETCH(bool, cadre);
-        ProgrammeTest p;
-        if (ecran == 1) p.allerAuChoix();
-        FrmPrincipaleVorn* f = ecran == 2 ? p.allerALaFeuille() : nullptr;
-        FrmAccueilVorn* a = p.app->accueil();
-        FrmChoixVorn* c = p.app->choix();
-        QWidget* fenetre = f ? static_cast<QWidget*>(f) : c ? static_cast<QWidget*>(c) : a;
-        // The control with the focus before the question, and the one that has it after No.
-        QWidget* ailleurs = f ? static_cast<QWidget*>(f->CmbFOR) : c ? c->BtnContinuerChoix : a->BtnContinuerAccueil;
-        QWidget* apresNon = f ? static_cast<QWidget*>(f->CmbFOR) : c ? c->TxtNomPerso : a->TxtNomAccueil;
-        const QString quitter = boite("Quitter", "Etes-vous sûr de vouloir quitter le programme ?", 292);
-        ailleurs->setFocus();
-        for (const auto reponse : {Messagerie::Non, Messagerie::Oui}) {
-            p.messages.repondre(reponse);
-            cadre ? void(fenetre->close()) : f ? f->MnuQuitter->trigger() : c ? c->BtnQuitterChoix->click() : a->BtnQuitterAccueil->click();
-            traiterEvenements();
-            const bool non = reponse == Messagerie::Non;
-            QCOMPARE(p.messages.journal(), QStringList(non ? 1 : 2, quitter));
-            QCOMPARE(std::tuple(p.module.Reponse, p.fins, ecransVisibles()),
-                     std::tuple(reponse, non ? 0 : 1, non ? QStringList{fenetre->objectName()} : QStringList{}));
-            if (non) QCOMPARE(fenetre->focusWidget(), apresNon);
-        }
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            QCloseEvent fermeture;
-            QApplication::sendEvent(w, &fermeture);
-            QVERIFY2(fermeture.isAccepted(), qPrintable(w->objectName()));
-        }
-        QCOMPARE(std::pair(p.messages.vus.size(), p.fins), std::pair(std::size_t{2}, 1));
-    }
-
     // The real box: its buttons (* the default), icon, title and text, and the answer to a click or a key.
     void vraieBoiteDeMessage() {
         using Cas = std::tuple<int, QString, Qt::Key, int>; // code, button clicked by caption or key pressed, answer

@@ -20,12 +20,6 @@ std::array<QComboBox*, 10> listes(FrmPrincipaleVorn* f) {
     return {f->CmbFOR, f->CmbDEX, f->CmbVOL, f->CmbPER, f->CmbINT, f->CmbApparence, f->CmbAge, f->CmbFaiblesse, f->CmbTaille, f->CmbPoids};
 }
 
-Oracle::Choix lire(FrmPrincipaleVorn* f) {
-    Oracle::Choix c;
-    for (std::size_t k = 0; k < 10; ++k) c.listes[k] = listes(f)[k]->currentIndex();
-    for (std::size_t i = 0; i < 24; ++i) c.niveaux[i] = f->TxtNiveau[i]->text().toInt();
-    return c;
-}
 
 // The first widget that does not show the sheet's model, empty when all do.
 QString miroir(FrmPrincipaleVorn* f) {
@@ -71,11 +65,15 @@ public:
         FrmPrincipaleVorn* f = p_.app->feuille();
         QWidget* e = f ? static_cast<QWidget*>(f) : p_.app->choix() ? static_cast<QWidget*>(p_.app->choix())
                                                                     : p_.app->accueil();
-        if (dernier || hasard(100) < 3) {
+        if (dernier || hasard(100) < 3) { // by the window's frame, or by the screen's own way out
             p_.messages.repondre(dernier ? Messagerie::Oui : Messagerie::Non);
             attendre(Messagerie::QuestionOuiNon, u"Quitter"_s);
             fin_ = dernier;
-            agir(u"fermer "_s + e->objectName(), [e] { e->close(); });
+            const bool cadre = hasard(2);
+            agir(u"quitter "_s + e->objectName() + (cadre ? u" par le cadre"_s : u""_s), [e, f, cadre, this] {
+                FrmChoixVorn* c = p_.app->choix();
+                cadre ? void(e->close()) : f ? f->MnuQuitter->trigger() : c ? c->BtnQuitterChoix->click() : p_.app->accueil()->BtnQuitterAccueil->click();
+            });
         } else if (f) {
             actionFeuille(f);
         } else { // a new agent of any rank and sex, with any scars
@@ -154,7 +152,7 @@ private:
         if (!erreur.isEmpty() || fin_) return erreur.isEmpty();
         if (FrmPrincipaleVorn* f = p_.app->feuille()) {
             const QString faux = miroir(f);
-            return exiger(lire(f) == attendu_ && faux.isEmpty() && lignes(f->LstChpExpérience) == champsAttendus_,
+            return exiger(Oracle::Lire(f->feuille) == attendu_ && faux.isEmpty() && lignes(f->LstChpExpérience) == champsAttendus_,
                           u"feuille: "_s + (faux.isEmpty() ? u"choix ou champs"_s : faux));
         }
         // A new choice screen shows the record's defaults and an empty name.
@@ -235,7 +233,6 @@ private slots:
         bool ok = false;
         const int actions = std::max(qEnvironmentVariableIntValue("VORN_SINGE_ACTIONS", &ok), ok ? 1 : 20000);
         const quint64 graine = qEnvironmentVariableIsSet("VORN_SINGE_GRAINE") ? qgetenv("VORN_SINGE_GRAINE").toULongLong() : 20240611;
-        qInfo("singe: graine %llu, %d actions (VORN_SINGE_GRAINE, VORN_SINGE_ACTIONS)", graine, actions);
         ProgrammeTest p;
         Singe singe(p, graine);
         for (int n = 0; n <= actions; ++n) {
@@ -243,6 +240,14 @@ private slots:
             qWarning().noquote() << u"dernières actions:\n  "_s + singe.journal.join(u"\n  "_s);
             QFAIL(qPrintable(u"graine %1, action %2: %3"_s.arg(graine).arg(n).arg(singe.erreur)));
         }
+        // Once the program has ended, the windows left close without a question.
+        const std::size_t boites = p.messages.vus.size();
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            QCloseEvent fermeture;
+            QApplication::sendEvent(w, &fermeture);
+            QVERIFY2(fermeture.isAccepted(), qPrintable(w->objectName()));
+        }
+        QCOMPARE(std::tuple(p.messages.vus.size(), p.fins, p.module.Reponse), std::tuple(boites, 1, Messagerie::Oui));
     }
 };
 
