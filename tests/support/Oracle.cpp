@@ -8,9 +8,7 @@ std::int16_t DesScriptes::Lancer(std::int16_t n) {
 }
 
 namespace Oracle {
-namespace {
-std::size_t u(int i) { return static_cast<std::size_t>(i); }
-} // namespace
+static std::size_t u(int i) { return static_cast<std::size_t>(i); }
 
 Choix Lire(const FeuilleVorn& f) {
     Choix c;

@@ -7,7 +7,6 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include <deque>
 #include <functional>
 #include <memory>
 
@@ -40,16 +39,12 @@ struct ProgrammeTest {
     std::unique_ptr<ApplicationVorn> app = std::make_unique<ApplicationVorn>(module, messages, des, [this] { ++fins; });
 
     ProgrammeTest() { app->Demarrer(); }
-    // Welcome screen filled and continued: the choice screen is open.
-    void allerAuChoix(const QString& joueur = u"JOUEUR"_s);
-    // Then the character sheet of AGENT with a rank (0..2) and a sex.
-    FrmPrincipaleVorn* allerALaFeuille(int rang = 2, int sexe = 0);
+    void allerAuChoix(const QString& joueur = u"JOUEUR"_s); // welcome screen filled and continued
+    FrmPrincipaleVorn* allerALaFeuille(int rang = 2, int sexe = 0); // then the sheet of AGENT, rank 0..2
 };
 
 // Runs `action` on the modal window that the next call opens, from inside that window's event loop.
 void auModal(const std::function<void(QWidget*)>& action);
 
-// Types text one key event a character, as the keyboard would.
-void taper(QWidget* w, const QString& texte);
-// Lets deferred deletions run.
-void traiterEvenements();
+void taper(QWidget* w, const QString& texte); // one key event a character, as the keyboard sends them
+void traiterEvenements(); // lets deferred deletions run

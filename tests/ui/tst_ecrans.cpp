@@ -104,8 +104,7 @@ private slots:
                  u"OptProfession(5) OptProfession(6)"_s);
         FrmPrincipaleVorn* f = p.allerALaFeuille();
         QCOMPARE(fautes(2, f, u"Création - Vorn"_s, nullptr), QStringList());
-        // Display fields read as if enabled.
-        const QPalette texte = f->TxtRang->palette();
+        const QPalette texte = f->TxtRang->palette(); // display fields read as if enabled
         QCOMPARE(texte.color(QPalette::Disabled, QPalette::Text), texte.color(QPalette::Active, QPalette::Text));
         p.module.Profession = 5; // the most fields of experience
         FrmChpExpérienceVorn champs(p.module, *p.app, f);
@@ -113,17 +112,13 @@ private slots:
         QVERIFY(champs.minimumSize() == champs.maximumSize() && champs.LblNbChoixExp->y() > 0); // laid out
         FrmAProposVorn apropos(f);
         QCOMPARE(fautes(4, &apropos, u"À propos - Vorn"_s, apropos.BtnOkAPropos), QStringList());
-        // The two arrows of a spin control share its whole height.
-        const UpDownNiv* s = f->UpDownNivs[12];
-        QCOMPARE(s->boutonHaut()->geometry().united(s->boutonBas()->geometry()), s->rect());
-        QCOMPARE(std::pair(s->minimum(), s->maximum()), std::pair(1, 15));
-        // Display fields and lists take no input.
-        QWidgetList affichages{f->LstCicatrices, f->LstChpExpérience};
-        for (QLineEdit* c : f->findChildren<QLineEdit*>()) affichages << c;
+        const UpDownNiv* s = f->UpDownNivs[12]; // the two arrows of a spin control share its whole height
+        QCOMPARE(std::tuple(s->boutonHaut()->geometry().united(s->boutonBas()->geometry()), s->minimum(), s->maximum()),
+                 std::tuple(s->rect(), 1, 15));
+        QWidgetList affichages = f->findChildren<QWidget*>(QRegularExpression(u"^(Txt|Lst)"_s)); // take no input
         for (QWidget* w : affichages) QVERIFY2(!w->isEnabled() && w->focusPolicy() == Qt::NoFocus, qPrintable(w->objectName()));
         // The sheet's drawing area keeps its size; the window fits it exactly.
-        QCOMPARE(f->FrmCompétences->parentWidget()->size(), QSize(792, 536));
-        QVERIFY(f->minimumSize() == f->maximumSize() && f->width() == 792);
+        QVERIFY(f->FrmCompétences->parentWidget()->size() == QSize(792, 536) && f->minimumSize() == f->maximumSize() && f->width() == 792);
     }
 
     // The real box: its buttons (* the default), icon, title and text, and the answer to a click or a key.
