@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 
 namespace {
@@ -31,20 +30,6 @@ TEST(Cicatrices, LeD100SelonLeBudgetPuisLeD6PuisUnD100ParCicatrice) {
         EXPECT_EQ(std::tuple(des.faces, des.jets.size(), std::array{m.Cicatrice1, m.Cicatrice2, m.Cicatrice3}, +m.NbCicatrices,
                              +m.BonusCicatrices), std::tuple(faces, std::size_t{0}, cicatrices, n, bonus)) << testing::PrintToString(jets);
     }
-}
-
-// Every face equally often, and no face repeated more often than chance would: a generator seeded
-// again before each roll would repeat itself.
-TEST(DesAleatoires, UniformesEtIndependantsDUnJetALAutre) {
-    DesAleatoires des(20240611U);
-    std::array<int, 8> compte{}; // 0 and 7 gather the rolls outside the die, 7 also the repeats
-    for (int i = 0, precedent = 0, d = 0; i < 60000; ++i, precedent = d) {
-        d = des.Lancer(6);
-        ++compte[static_cast<std::size_t>(std::clamp(d, 0, 7))];
-        compte[7] += d == precedent ? 1 : 0;
-    }
-    EXPECT_EQ(compte[0], 0);
-    for (std::size_t k = 1; k < compte.size(); ++k) EXPECT_NEAR(compte[k], 10000, 800) << k;
 }
 
 } // namespace

@@ -56,14 +56,13 @@ testing::AssertionResult Invariants(const FeuilleVorn& f) {
 }
 
 TEST(EconomieProperty, LesPointsRestantsSuiventToujoursLesChoixReserves) {
-    constexpr std::array<Action (FeuilleVorn::*)(int), 4> competences{
-        &FeuilleVorn::PrendreCompetence, &FeuilleVorn::LibererCompetence, &FeuilleVorn::BaisserNiveau,
-        &FeuilleVorn::MonterNiveau};
+    constexpr std::array<Action (FeuilleVorn::*)(int), 4> competences{&FeuilleVorn::PrendreCompetence, &FeuilleVorn::LibererCompetence,
+                                                                      &FeuilleVorn::BaisserNiveau, &FeuilleVorn::MonterNiveau};
     std::set<std::string_view> titres;
     for (const int rang : {2, 1, 0}) {
         for (const std::uint32_t graine : {1U, 2024U}) {
             // A new agent through the choice screen; the two larger budgets come with three scars.
-            ModuleVorn m; // the choice screen's defaults, then the player's picks
+            ModuleVorn m;
             ChargerChoix(m);
             ChoisirRang(m, rang);
             ChoisirSexe(m, static_cast<int>(graine % 2));
@@ -82,8 +81,8 @@ TEST(EconomieProperty, LesPointsRestantsSuiventToujoursLesChoixReserves) {
                 const int genre = genres(alea), cible = tirer(genre < 2 ? 5 : NbLignesCompetences);
                 const auto c = static_cast<std::size_t>(cible);
                 const std::int16_t choix = tirer(genre == 1 ? f.description[c].entrees.size() : 11);
-                SCOPED_TRACE(testing::Message() << "graine " << graine << ", rang " << rang << ", opération " << n
-                                                << " (" << genre << ", " << cible << ", " << choix << ")");
+                SCOPED_TRACE(testing::Message() << "graine " << graine << ", rang " << rang << ", opération " << n << " (" << genre
+                                                << ", " << cible << ", " << choix << ")");
                 // What the action asks for: the oracle accepts it exactly when the points stay positive.
                 Oracle::Choix voulu = Oracle::Lire(f);
                 int& niveau = voulu.niveaux[c];

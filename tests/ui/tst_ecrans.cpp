@@ -121,27 +121,20 @@ private slots:
         QVERIFY(f->FrmCompétences->parentWidget()->size() == QSize(792, 536) && f->minimumSize() == f->maximumSize() && f->width() == 792);
     }
 
-    // The real box: its buttons (* the default), icon, title and text, and the answer to a click or a key.
+    // The real box: its buttons (* the default), icon, title and text; Escape and Enter answer No to a question.
     void vraieBoiteDeMessage() {
-        using Cas = std::tuple<int, QString, Qt::Key, int>; // code, button clicked by caption or key pressed, answer
-        for (const auto& [code, bouton, touche, reponse] :
-             {Cas{292, "Non", Qt::Key_unknown, 7}, Cas{292, "Oui", Qt::Key_unknown, 6}, Cas{292, "", Qt::Key_Escape, 7},
-              Cas{292, "", Qt::Key_Return, 7}, Cas{48, "", Qt::Key_Return, 1}}) {
-            QStringList vu;
-            auModal([&](QWidget* w) {
-                auto* b = qobject_cast<QMessageBox*>(w);
-                for (QAbstractButton* x : b->buttons()) vu << x->text().remove(u'&') + (x == b->defaultButton() ? "*" : "");
-                vu.sort();
-                vu << QString::number(b->icon()) << b->windowTitle() << b->text();
-                for (QAbstractButton* x : b->buttons())
-                    if (x->text().remove(u'&') == bouton) x->click();
-                if (touche != Qt::Key_unknown) QTest::keyClick(b, touche);
-            });
-            QCOMPARE(int(MessagerieQt().Afficher(nullptr, "Vraiment ?", "Titre", code)), reponse);
-            // The single OK button needs no default of its own: Enter presses it.
-            const QStringList boutons = code == 292 ? QStringList{"Non*", "Oui", QString::number(QMessageBox::Question)}
-                                                    : QStringList{"OK", QString::number(QMessageBox::Warning)};
-            QCOMPARE(vu, boutons + QStringList({"Titre", "Vraiment ?"}));
+        for (const auto& [code, attendu] : {std::pair{292, u"Non* Oui 4 Titre Vraiment ? 7"_s}, std::pair{48, u"OK 2 Titre Vraiment ? 1"_s}}) {
+            for (const Qt::Key cle : {Qt::Key_Escape, Qt::Key_Return}) {
+                QStringList vu;
+                auModal([&vu, cle](QWidget* w) {
+                    auto* b = qobject_cast<QMessageBox*>(w);
+                    for (QAbstractButton* x : b->buttons()) vu << x->text().remove(u'&') + (x == b->defaultButton() ? u"*"_s : u""_s);
+                    (vu.sort(), vu) << QString::number(b->icon()) << b->windowTitle() << b->text();
+                    QTest::keyClick(b, cle);
+                });
+                vu << QString::number(MessagerieQt().Afficher(nullptr, u"Vraiment ?"_s, u"Titre"_s, code));
+                QCOMPARE(vu.join(u' '), attendu);
+            }
         }
     }
 

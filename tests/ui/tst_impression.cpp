@@ -29,7 +29,8 @@ private slots:
     void page() { // a 300-letter name in several scripts: the hardest case for the layout
         const QString nom = u"Ωμέγα Жуков Ærøskøbing "_s.repeated(13).left(300);
         ProgrammeTest p;
-        const FeuilleVorn& f = agent(p, nom)->feuille;
+        FrmPrincipaleVorn* fiche = agent(p, nom);
+        const FeuilleVorn& f = fiche->feuille;
         QTemporaryDir dir;
         const QString pdf = dir.filePath(u"fiche.pdf"_s);
         QCOMPARE(EcrireFichePdf(pdf, f), QString());
@@ -43,15 +44,23 @@ private slots:
                                 nom.trimmed(), qs(f.TxtProfession), qs(f.TxtPtGénération), qs(f.TxtPtCélébrité),
                                 qs(f.TxtVitesse), qs(f.TxtEndurance), qs(f.TxtCourse), qs(f.TxtCharge), qs(f.TxtClasse)) +
                                 u"Cicatrices "_s + qs(f.LstCicatrices[0])};
-        for (std::size_t i = 0; i < 24; ++i) {
+        for (std::size_t i = 0; i < 24; ++i)
             attendu << u"%1%2 %3 %4 %5 %6"_s.arg(qs(Competences[i].nom), f.lignes[i].valeur == 2 ? u" (libre)"_s : u""_s,
-                                                  qs(FormuleCompetence(static_cast<int>(i))))
-                           .arg(f.lignes[i].base).arg(f.lignes[i].niveau).arg(f.lignes[i].cb);
-        }
+                                                  qs(FormuleCompetence(static_cast<int>(i)))).arg(f.lignes[i].base).arg(f.lignes[i].niveau).arg(f.lignes[i].cb);
         for (const QString texte = pdftotext(u"-raw"_s, pdf); const QString& a : attendu) QVERIFY2(texte.contains(a), qPrintable(a));
-
-        // One A4 page.
-        QCOMPARE(pdftotext(u"-bbox"_s, pdf).count(QRegularExpression(u"<page width=\"59[45][.]\\d+\" height=\"84[12][.]"_s)), 1);
+        const QRegularExpression a4(u"<page width=\"59[45][.]\\d+\" height=\"84[12][.]"_s);
+        QCOMPARE(pdftotext(u"-bbox"_s, pdf).count(a4), 1); // one page
+        // The menu, in order; printing cancelled in its dialog, opened while an arrow was held (it repeats).
+        QStringList vus;
+        auto* fleche = fiche->findChild<QWidget*>(u"UpDownNiv(2)"_s)->findChild<QAbstractButton*>(u"haut"_s);
+        QTest::mousePress(fleche, Qt::LeftButton); // held (it repeats) until the dialog opens
+        dialogueImpression() = [&](QWidget*, QPrinter&, const DessinPage&) { return (vus << u"%1"_s.arg(fleche->isDown())).isEmpty(); };
+        fiche->MnuImprimer->trigger(); // cancelled
+        for (const QMenu* m : {fiche->MnuAgent, fiche->MnuPtInt})
+            for (const QAction* a : m->actions()) vus << a->objectName() + u'|' + a->text() + u'|' + a->shortcut().toString();
+        QCOMPARE(vus, (QStringList{u"0"_s, u"MnuNouveau|&Nouveau|"_s, u"MnuImprimer|&Imprimer…|Ctrl+P"_s,
+                                   u"MnuExporterPDF|Exporter en &PDF…|"_s, u"MnuTiret||"_s, u"MnuQuitter|&Quitter|"_s,
+                                   u"MnuAPropos|&À Propos|"_s}));
     }
 
     void exportation_data() {
@@ -83,18 +92,6 @@ private slots:
                  raison.isEmpty());
     }
 
-    void menu() {
-        ProgrammeTest p;
-        FrmPrincipaleVorn* f = agent(p, u"AGENT"_s);
-        QStringList vus;
-        auto* fleche = f->findChild<QWidget*>(u"UpDownNiv(2)"_s)->findChild<QAbstractButton*>(u"haut"_s);
-        QTest::mousePress(fleche, Qt::LeftButton); // held (it repeats) until the dialog opens
-        dialogueImpression() = [&](QWidget*, QPrinter&, const DessinPage&) { return (vus << u"%1"_s.arg(fleche->isDown())).isEmpty(); };
-        f->MnuImprimer->trigger(); // cancelled
-        for (const QAction* a : f->MnuAgent->actions()) vus << a->objectName() + u'|' + a->text() + u'|' + a->shortcut().toString();
-        QCOMPARE(vus, (QStringList{u"0"_s, u"MnuNouveau|&Nouveau|"_s, u"MnuImprimer|&Imprimer…|Ctrl+P"_s,
-                                   u"MnuExporterPDF|Exporter en &PDF…|"_s, u"MnuTiret||"_s, u"MnuQuitter|&Quitter|"_s}));
-    }
 };
 
 QTEST_MAIN(TestImpression)
