@@ -1,5 +1,7 @@
 #include "FeuilleVorn.h"
 #include "Oracle.h"
+#include "PositionCentree.h"
+#include "Texte.h"
 
 #include <gtest/gtest.h>
 
@@ -104,6 +106,65 @@ TEST(EconomieProperty, LesPointsRestantsSuiventToujoursLesChoixReserves) {
     }
     // Every kind of refusal must have been reached, or the walk proved little.
     EXPECT_EQ(titres.size(), 8U);
+}
+
+TEST(Cicatrices, LeD100SelonLeBudgetPuisLeD6PuisUnD100ParCicatrice) {
+    // Budget, rolls, scars, fame bonus; the places' rolls sit on both borders of every body zone.
+    using Cas = std::tuple<std::int16_t, std::vector<std::int16_t>, std::array<std::string, 3>, int>;
+    const std::array<Cas, 11> cas{{
+        {3000, {1}, {"(aucune)"}, 0}, // a "Recrue" is never scarred, but its d100 is rolled all the same
+        {6000, {61}, {"(aucune)"}, 0}, {9000, {91}, {"(aucune)"}, 0}, {6000, {60, 4, 1}, {"Visage"}, 20},
+        {6000, {1, 1, 12}, {"Visage"}, 20}, {9000, {90, 5, 13, 23}, {"Cou", "Cou"}, 40}, {6000, {60, 1, 100}, {"Jambe Droite"}, 20},
+        {9000, {1, 6, 24, 45, 46}, {"Poitrine", "Poitrine", "Dos"}, 60}, {9000, {1, 5, 93, 94}, {"Jambe Gauche", "Jambe Droite"}, 40},
+        {9000, {1, 6, 66, 67, 74}, {"Dos", "Bras Gauche", "Bras Gauche"}, 60},
+        {6000, {1, 6, 75, 85, 86}, {"Bras Droit", "Bras Droit", "Jambe Gauche"}, 60},
+    }};
+    for (const auto& [budget, jets, cicatrices, bonus] : cas) {
+        ModuleVorn m;
+        m.PtGeneration = budget;
+        DesScriptes des;
+        des.jets.assign(jets.begin(), jets.end());
+        TirageCicatrices(m, des);
+        const int n = bonus / 20;
+        std::vector<std::int16_t> faces(static_cast<std::size_t>(n > 0 ? n + 2 : 1), 100);
+        if (n > 0) faces[1] = 6;
+        EXPECT_EQ(std::tuple(des.faces, des.jets.size(), std::array{m.Cicatrice1, m.Cicatrice2, m.Cicatrice3}, +m.NbCicatrices,
+                             +m.BonusCicatrices), std::tuple(faces, std::size_t{0}, cicatrices, n, bonus)) << testing::PrintToString(jets);
+    }
+}
+
+TEST(PositionCentree, CentreEtRetientLesFenetresTropGrandes) {
+    // Area x, y, width, height; window width, height; expected corner.
+    constexpr std::array<std::array<int, 8>, 3> cas{{{100, 50, 1000, 800, 400, 200, 400, 350},
+                                                     {10, 20, 1920, 1080, 2500, 1400, 10, 20},
+                                                     {10, 20, 1920, 1080, 2500, 400, 10, 360}}};
+    for (const auto& [zx, zy, zl, zh, l, h, x, y] : cas) {
+        const Position p = PositionCentree(zx, zy, zl, zh, l, h);
+        EXPECT_EQ(std::pair(p.x, p.y), std::pair(x, y)) << l << "x" << h;
+    }
+}
+
+TEST(Texte, LeFiltreDesTouchesMetEnCapitalesWindows1252EtGardeLeReste) {
+    // Typed text, filtered text, bytes of the first key (the last typed key is split off the same way).
+    constexpr std::array<std::tuple<std::string_view, std::string_view, std::size_t>, 12> cas{{
+        {"jean-luc az", "JEAN-LUC AZ", 1},
+        // Both ends of the accented range, and the four letters whose capitals sit elsewhere in the code page.
+        {"àéçñðþœšžÿ", "ÀÉÇÑÐÞŒŠŽŸ", 2},
+        // Already capitals, just outside a..z, or no capital in the code page.
+        {"€AÉ`{µß÷×7'!\b", "€AÉ`{µß÷×7'!\b", 3},
+        // Outside Windows-1252: kept exactly as typed.
+        {"😀łдДבǆωŝ", "😀łдДבǆωŝ", 4},
+        // An invalid byte, then a lone lead byte before an ASCII letter: neither may eat its neighbours.
+        {"ł\xFF" "à😀\xC3" "b", "ł\xFF" "À😀\xC3" "B", 2},
+        // Overlong forms, a surrogate, a value past Unicode, a cut sequence, a stray continuation byte:
+        // each byte is a key of its own, kept as it is.
+        {"\xC1\xA1y", "\xC1\xA1Y", 1}, {"\xE0\x81\xA1q", "\xE0\x81\xA1Q", 1}, {"\xED\xA0\x80z", "\xED\xA0\x80Z", 1},
+        {"\xF4\x90\x80\x80i", "\xF4\x90\x80\x80I", 1}, {"\xE2\x82", "\xE2\x82", 1}, {"\xA9u", "\xA9U", 1}, {"", "", 0},
+    }};
+    for (const auto& [tape, attendu, longueur] : cas) {
+        EXPECT_EQ(FiltrerSaisie(tape), attendu) << tape;
+        EXPECT_EQ(LongueurPremierCaractere(tape), longueur) << tape;
+    }
 }
 
 } // namespace
