@@ -16,8 +16,7 @@ using D = Description;
 // What the player sees or the rules read back: selections, skill rows and display texts.
 std::string Etat(const FeuilleVorn& f) {
     std::ostringstream os;
-    for (const auto* l : {&f.caract, &f.description})
-        for (const auto& x : *l) os << x.index << ' ';
+    for (const auto* l : {&f.caract, &f.description}) for (const auto& x : *l) os << x.index << ' ';
     for (const auto& l : f.lignes) os << l.valeur << ' ' << l.niveau << ' ' << l.base << ' ' << l.cb << ';';
     os << f.TxtPtGénération << '|' << f.TxtPtCélébrité << '|' << f.TxtVitesse << '|' << f.TxtEndurance << '|'
        << f.TxtCourse << '|' << f.TxtCharge << '|' << f.TxtClasse << '|' << f.m.PtRestants << '|' << f.m.PtCelebrite;
@@ -156,8 +155,7 @@ TEST(Texte, LeFiltreDesTouchesMetEnCapitalesWindows1252EtGardeLeReste) {
         {"😀łдДבǆωŝ", "😀łдДבǆωŝ", 4},
         // An invalid byte, then a lone lead byte before an ASCII letter: neither may eat its neighbours.
         {"ł\xFF" "à😀\xC3" "b", "ł\xFF" "À😀\xC3" "B", 2},
-        // Overlong forms, a surrogate, a value past Unicode, a cut sequence, a stray continuation byte:
-        // each byte is a key of its own, kept as it is.
+        // Overlong, surrogate, past Unicode, cut short, stray continuation: each byte a key of its own, kept as it is.
         {"\xC1\xA1y", "\xC1\xA1Y", 1}, {"\xE0\x81\xA1q", "\xE0\x81\xA1Q", 1}, {"\xED\xA0\x80z", "\xED\xA0\x80Z", 1},
         {"\xF4\x90\x80\x80i", "\xF4\x90\x80\x80I", 1}, {"\xE2\x82", "\xE2\x82", 1}, {"\xA9u", "\xA9U", 1}, {"", "", 0},
     }};

@@ -22,8 +22,7 @@ constexpr std::array<int, 13> GainsFaiblesse{0, 50, 50, 100, 50, 100, 100, 125, 
 constexpr std::array<Prix, 10> TaillesPoids{
     {{0, 0}, {30, 50}, {80, 20}, {120, 10}, {160, 5}, {200, 0}, {160, 5}, {120, 10}, {80, 20}, {30, 50}}};
 
-// The sheet's choices: each list's selection (FOR..INT, Apparence, Age, Faiblesse, Taille, Poids; -1 none), then
-// each skill's level (0: not taken).
+// Each list's selection (FOR..INT, Apparence, Age, Faiblesse, Taille, Poids; -1 none), each skill's level (0: none).
 struct Choix {
     std::array<int, 10> listes{0, 0, 0, 0, 0, 0, -1, 0, 0, 0};
     std::array<int, 24> niveaux{0, 0, 1, 0, 0, 1}; // as loaded: the two free skills at level 1

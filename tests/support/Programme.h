@@ -25,10 +25,8 @@ struct MessagerieScriptee final : Messagerie {
     std::vector<Message> vus;
 };
 
-// A box as the journal shows it: "title | text | code".
-QString boite(const QString& titre, const QString& texte, int code = Messagerie::Exclamation);
-// The top-level screens now visible, by object name.
-QStringList ecransVisibles();
+QString boite(const QString& titre, const QString& texte, int code = Messagerie::Exclamation); // "title | text | code"
+QStringList ecransVisibles(); // the top-level screens now visible, by object name
 
 // The whole program on the offscreen platform, with scripted answers.
 struct ProgrammeTest {

@@ -1,5 +1,4 @@
-// The program's own entry, driven from inside its event loop: the welcome screen, the choice
-// screen, the sheet, then the quit confirmation answered Yes in the real message box.
+// The program's own entry driven from its event loop: welcome, choice, sheet, then Yes in the real quit question.
 #include "Programme.h"
 
 namespace {
@@ -11,8 +10,7 @@ void exiger(bool condition, const QString& faute) { fautes << QStringList(!condi
 // The only screen shown, which must be `nom`; the program stops at once when it is not.
 QWidget* seulEcran(const QString& nom) {
     exiger(ecransVisibles() == QStringList{nom}, u"écrans [%1] au lieu de %2"_s.arg(ecransVisibles().join(' '), nom));
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->objectName() == nom) return w;
+    for (QWidget* w : QApplication::topLevelWidgets()) if (w->isVisible() && w->objectName() == nom) return w;
     QCoreApplication::exit(2);
     return nullptr;
 }

@@ -7,8 +7,7 @@
 #include "UpDownNiv.h"
 
 namespace {
-// The controls of a screen a user meets with neither an accessible name nor a caption of their own (an
-// enclosing frame's title, which Qt would fall back on, names the frame); the toolkit's inner parts aside.
+// A screen's controls with neither an accessible name nor a caption of their own (a frame's title names the frame).
 QStringList sansNom(QWidget* ecran) {
     QStringList manquants;
     QWidgetList widgets = ecran->findChildren<QWidget*>();
@@ -27,11 +26,9 @@ QStringList sansNom(QWidget* ecran) {
     return manquants;
 }
 
-// A key as the keyboard sends it: to the widget that has the focus.
 void touche(Qt::Key cle, Qt::KeyboardModifiers modificateurs = Qt::NoModifier) {
     QTest::keyClick(QApplication::focusWidget(), cle, modificateurs);
 }
-// Presses Tab until `cible` has the focus; false if it is not in the tab chain.
 bool tabulerVers(QWidget* cible) {
     for (int i = 0; i < 200 && QApplication::focusWidget() != cible; ++i) touche(Qt::Key_Tab);
     return QApplication::focusWidget() == cible;
@@ -63,8 +60,7 @@ private slots:
     // As the program starts: French standard buttons, no quit on the last hidden window.
     void initTestCase() { PreparerApplication(*qApp); }
 
-    // The published design: places and sizes in twips, bold faces, light grey backgrounds and fixed
-    // window sizes (a window's entry gives its size alone).
+    // The published design: places and sizes in twips (a window's entry: its fixed size), bold faces, grey backgrounds.
     void dessin() {
         struct Trait {
             const char* nom;
@@ -90,8 +86,7 @@ private slots:
             {{"FrmAProposVorn", 0, 0, 5115, 4470}, {"LblTitreAPropos", 1770, 120, 2925, 480, true},
              {"lblDescription", 240, 1800, 4605, 810, false, true}, {"BtnOkAPropos", 1920, 3960, 1260, 345}},
         }};
-        // What a screen gets wrong: entries of its design, its title, its default button, its place centred on
-        // the screen's free area (a frame's width aside), controls without names.
+        // What a screen gets wrong: design, title, default button, unnamed controls, not centred on the free area.
         const auto fautes = [&ecrans](int k, QWidget* ecran, const QString& titre, QPushButton* defaut) {
             const auto px = [](int twips) { return qRound(twips / 15.0); };
             QStringList e;
@@ -157,9 +152,8 @@ private slots:
         }
     }
 
-    // Names take their caption's words; a screen reader is told elided names, lists by caption with their
-    // entry, no decoration; the level control is a spin button whose steps are purchases, told on itself.
-    // The About box opens from the menu, application-modal, and Enter closes it without a question.
+    // The About box opens from the menu, application-modal, and Enter closes it. A screen reader is told names from the
+    // captions, lists with their entry, no decoration; the level control is a spin button whose steps are purchases.
     void feuilleAccessible() {
         ProgrammeTest p;
         FrmPrincipaleVorn* f = p.allerALaFeuille();
@@ -196,10 +190,9 @@ private slots:
         QCOMPARE((QVariantList{v->currentValue(), f->TxtPtGénération->text().toInt()}), (QVariantList{1, avant}));
     }
 
-    // A character made without a mouse. Continuing without a name shows one message and hands the focus back
-    // to the name; typed or committed text goes through the name filter, pasted text is kept, and a hundred
-    // thousand characters neither hang the program nor get cut. Enter continues from the welcome screen only,
-    // an access key from the choice screen; on the sheet an arrow key moves a list, Space takes a skill, Up raises it.
+    // A character made without a mouse. No name: one message, the focus back to the name. Typed or committed text is
+    // filtered, pasted text kept, 100,000 characters neither hang nor get cut. Enter continues from the welcome
+    // screen only, an access key from the choice screen; on the sheet arrows, Space and Up pick, take and raise.
     void personnageAuClavier() {
         ProgrammeTest p;
         QElapsedTimer chrono;

@@ -1,6 +1,5 @@
-// A seeded random walk of user actions through the whole program: each action must reach the rule it
-// names (accepted exactly when the oracle's points stay positive, else refused with its own title), every
-// widget must mirror the sheet's model, only the confirmation may end the program, one screen shows at a time.
+// A seeded random walk through the whole program: each action is accepted exactly when the oracle's points stay positive,
+// else refused with its own title; every widget mirrors the model; only the confirmation ends; one screen shows at a time.
 #include "Programme.h"
 
 #include "FrmChpExpérienceVorn.h"
@@ -29,8 +28,7 @@ QString miroir(FrmPrincipaleVorn* f) {
          {f->TxtProfession, &m.TxtProfession}, {f->TxtPtGénération, &m.TxtPtGénération}, {f->TxtPtCélébrité, &m.TxtPtCélébrité},
          {f->TxtVitesse, &m.TxtVitesse}, {f->TxtEndurance, &m.TxtEndurance}, {f->TxtCourse, &m.TxtCourse}, {f->TxtCharge, &m.TxtCharge},
          {f->TxtClasse, &m.TxtClasse}}};
-    for (const auto& [champ, texte] : textes)
-        if (champ->text() != qs(*texte)) return champ->objectName();
+    for (const auto& [champ, texte] : textes) if (champ->text() != qs(*texte)) return champ->objectName();
     for (std::size_t k = 0; k < 10; ++k) {
         const ListeDeroulante& l = k < 5 ? m.caract[k] : m.description[k - 5];
         if (listes(f)[k]->currentIndex() != l.index || listes(f)[k]->count() != int(l.entrees.size()))
@@ -130,8 +128,7 @@ private:
             exiger(c->isChecked() == apres && d->TxtExp->text() == QString::number(reste), c->objectName());
         }
         QStringList choisis;
-        for (QCheckBox* c : boites)
-            if (c->isChecked()) choisis << c->text();
+        for (QCheckBox* c : boites) if (c->isChecked()) choisis << c->text();
         const bool valider = hasard(4) > 0;
         champsAttendus_ = valider && !choisis.isEmpty() ? choisis : QStringList{u"(aucun)"_s};
         valider ? d->BtnOkExpérience->click() : void(d->close());
@@ -182,8 +179,7 @@ private:
             geste = [b = f->ChkComp[ligne]] { b->click(); };
         } else if (r < 970) { // an arrow of a live spin control, half the time the highest so that levels reach 15
             std::vector<std::size_t> actives;
-            for (std::size_t i = 0; i < 24; ++i)
-                if (apres.niveaux[i] > 0) actives.push_back(i);
+            for (std::size_t i = 0; i < 24; ++i) if (apres.niveaux[i] > 0) actives.push_back(i);
             std::size_t i = actives[u(hasard(int(actives.size())))];
             if (hasard(2)) i = *std::ranges::max_element(actives, {}, [&](auto a) { return apres.niveaux[a]; });
             const bool haut = hasard(10) < 6;
