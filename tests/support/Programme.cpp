@@ -17,9 +17,7 @@ QStringList MessagerieScriptee::journal() const {
 QString boite(const QString& titre, const QString& texte, int code) { return u"%1 | %2 | %3"_s.arg(titre, texte).arg(code); }
 
 void auModal(const std::function<void(QWidget*)>& action) {
-    QTimer::singleShot(0, qApp, [action] {
-        if (QWidget* w = QApplication::activeModalWidget()) action(w);
-    });
+    QTimer::singleShot(0, qApp, [action] { if (QWidget* w = QApplication::activeModalWidget()) action(w); });
 }
 
 void ProgrammeTest::allerAuChoix(const QString& joueur) {
@@ -40,8 +38,7 @@ FrmPrincipaleVorn* ProgrammeTest::allerALaFeuille(int rang, int sexe) {
 
 QStringList ecransVisibles() {
     QStringList noms;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->objectName().startsWith(u"Frm"_s)) noms << w->objectName();
+    for (QWidget* w : QApplication::topLevelWidgets()) if (w->isVisible() && w->objectName().startsWith(u"Frm"_s)) noms << w->objectName();
     noms.sort();
     return noms;
 }

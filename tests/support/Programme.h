@@ -14,10 +14,7 @@ using namespace Qt::StringLiterals;
 
 // Answers message boxes from a script (No when none is left) and records every one shown.
 struct MessagerieScriptee final : Messagerie {
-    struct Message {
-        QString texte, titre;
-        int code;
-    };
+    struct Message { QString texte, titre; int code; };
     std::int16_t Afficher(QWidget* parent, const QString& texte, const QString& titre, int code) override;
     void repondre(std::int16_t reponse) { reponses.push_back(reponse); }
     QStringList journal() const; // every box shown, in order, as boite() writes it

@@ -26,9 +26,7 @@ QStringList sansNom(QWidget* ecran) {
     return manquants;
 }
 
-void touche(Qt::Key cle, Qt::KeyboardModifiers modificateurs = Qt::NoModifier) {
-    QTest::keyClick(QApplication::focusWidget(), cle, modificateurs);
-}
+void touche(Qt::Key cle, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(QApplication::focusWidget(), cle, m); }
 bool tabulerVers(QWidget* cible) {
     for (int i = 0; i < 200 && QApplication::focusWidget() != cible; ++i) touche(Qt::Key_Tab);
     return QApplication::focusWidget() == cible;
@@ -112,10 +110,8 @@ private slots:
         QStringList tabulation; // the choice screen's tab order
         for (QWidget* w = p.app->choix()->TxtNomPerso; tabulation.size() < 15; w = w->nextInFocusChain())
             if (w->focusPolicy() & Qt::TabFocus) tabulation << w->objectName();
-        QCOMPARE(tabulation.join(u' '),
-                 u"TxtNomPerso OptRang(0) OptRang(1) OptRang(2) BtnContinuerChoix BtnQuitterChoix OptSexe(0) "
-                 u"OptSexe(1) OptProfession(0) OptProfession(1) OptProfession(2) OptProfession(3) OptProfession(4) "
-                 u"OptProfession(5) OptProfession(6)"_s);
+        QCOMPARE(tabulation.join(u' '), u"TxtNomPerso OptRang(0) OptRang(1) OptRang(2) BtnContinuerChoix BtnQuitterChoix OptSexe(0) OptSexe(1) "
+                                         u"OptProfession(0) OptProfession(1) OptProfession(2) OptProfession(3) OptProfession(4) OptProfession(5) OptProfession(6)"_s);
         FrmPrincipaleVorn* f = p.allerALaFeuille();
         QCOMPARE(fautes(2, f, u"Création - Vorn"_s, nullptr), QStringList());
         const QPalette texte = f->TxtRang->palette(); // display fields read as if enabled
@@ -129,26 +125,26 @@ private slots:
         const UpDownNiv* s = f->UpDownNivs[12]; // the two arrows of a spin control share its whole height
         QCOMPARE(std::tuple(s->boutonHaut()->geometry().united(s->boutonBas()->geometry()), s->minimum(), s->maximum()),
                  std::tuple(s->rect(), 1, 15));
-        QWidgetList affichages = f->findChildren<QWidget*>(QRegularExpression(u"^(Txt|Lst)"_s)); // take no input
-        for (QWidget* w : affichages) QVERIFY2(!w->isEnabled() && w->focusPolicy() == Qt::NoFocus, qPrintable(w->objectName()));
+        for (QWidget* w : f->findChildren<QWidget*>(QRegularExpression(u"^(Txt|Lst)"_s))) // display fields take no input
+            QVERIFY2(!w->isEnabled() && w->focusPolicy() == Qt::NoFocus, qPrintable(w->objectName()));
         // The sheet's drawing area keeps its size; the window fits it exactly.
         QVERIFY(f->FrmCompétences->parentWidget()->size() == QSize(792, 536) && f->minimumSize() == f->maximumSize() && f->width() == 792);
     }
 
     // The real box: its buttons (* the default), icon, title and text; Escape and Enter answer No to a question.
     void vraieBoiteDeMessage() {
-        for (const auto& [code, attendu] : {std::pair{292, u"Non* Oui 4 Titre Vraiment ? 7"_s}, std::pair{48, u"OK 2 Titre Vraiment ? 1"_s}}) {
-            for (const Qt::Key cle : {Qt::Key_Escape, Qt::Key_Return}) {
-                QStringList vu;
-                auModal([&vu, cle](QWidget* w) {
-                    auto* b = qobject_cast<QMessageBox*>(w);
-                    for (QAbstractButton* x : b->buttons()) vu << x->text().remove(u'&') + (x == b->defaultButton() ? u"*"_s : u""_s);
-                    (vu.sort(), vu) << QString::number(b->icon()) << b->windowTitle() << b->text();
-                    QTest::keyClick(b, cle);
-                });
-                vu << QString::number(MessagerieQt().Afficher(nullptr, u"Vraiment ?"_s, u"Titre"_s, code));
-                QCOMPARE(vu.join(u' '), attendu);
-            }
+        for (const int n : {0, 1, 2, 3}) {
+            const int code = n < 2 ? 292 : 48;
+            QStringList vu;
+            auModal([&vu, n](QWidget* w) {
+                auto* b = qobject_cast<QMessageBox*>(w);
+                for (QAbstractButton* x : b->buttons()) vu << x->text().remove(u'&') + (x == b->defaultButton() ? u"*"_s : u""_s);
+                vu.sort();
+                vu << QString::number(b->icon()) << b->windowTitle() << b->text();
+                QTest::keyClick(b, n % 2 ? Qt::Key_Return : Qt::Key_Escape);
+            });
+            vu << QString::number(MessagerieQt().Afficher(nullptr, u"Vraiment ?"_s, u"Titre"_s, code));
+            QCOMPARE(vu.join(u' '), code == 292 ? u"Non* Oui 4 Titre Vraiment ? 7"_s : u"OK 2 Titre Vraiment ? 1"_s);
         }
     }
 

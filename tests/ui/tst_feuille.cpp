@@ -151,9 +151,8 @@ private:
         }
         // A new choice screen shows the record's defaults and an empty name.
         FrmChoixVorn* c = p_.app->choix();
-        return !c || exiger(c->TxtNomPerso->text().isEmpty() && c->OptRang[2]->isChecked() &&
-                                c->OptSexe[0]->isChecked() && c->OptProfession[0]->isChecked(),
-                            u"écran de choix"_s);
+        return !c || exiger(c->TxtNomPerso->text().isEmpty() && c->OptRang[2]->isChecked() && c->OptSexe[0]->isChecked() &&
+                                c->OptProfession[0]->isChecked(), u"écran de choix"_s);
     }
 
     // Each sheet action leaves the choices it asks for when the points stay positive, else those before it.
