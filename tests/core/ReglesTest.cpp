@@ -28,12 +28,10 @@ testing::AssertionResult Invariants(const FeuilleVorn& f) {
     const Oracle::Choix c = Oracle::Lire(f);
     const int points = Oracle::Points(c, m.PtGeneration), celebrite = Oracle::Celebrite(c, m.BonusSexe);
     // The booked choices, which a refusal puts back.
-    bool reserve =
-        std::tuple(m.AncCoutApparence, m.AncCoutTaille, m.AncCoutPoids, m.AncGainAge, m.AncGainFaiblesse, m.IdxTaille,
-                   m.IdxPoids, m.IdxFaiblesse, m.TexteApparence, m.TexteAge) ==
-        std::tuple(m.CoutApparence, m.CoutTaille, m.CoutPoids, m.GainAge, m.GainFaiblesse, f.liste(D::Taille).index,
-                   f.liste(D::Poids).index, f.liste(D::Faiblesse).index, f.liste(D::Apparence).texte(),
-                   f.liste(D::Age).texte());
+    bool reserve = std::tuple(m.AncCoutApparence, m.AncCoutTaille, m.AncCoutPoids, m.AncGainAge, m.AncGainFaiblesse, m.IdxTaille,
+                              m.IdxPoids, m.IdxFaiblesse, m.TexteApparence, m.TexteAge) ==
+                   std::tuple(m.CoutApparence, m.CoutTaille, m.CoutPoids, m.GainAge, m.GainFaiblesse, f.liste(D::Taille).index,
+                              f.liste(D::Poids).index, f.liste(D::Faiblesse).index, f.liste(D::Apparence).texte(), f.liste(D::Age).texte());
     std::array<int, 5> valeurs{};
     for (const Caract x : ToutesCaract) {
         reserve = reserve && AncCoutDe(m, x) == CoutDe(m, x) && TexteDe(m, x) == f.liste(x).texte();
@@ -42,13 +40,11 @@ testing::AssertionResult Invariants(const FeuilleVorn& f) {
     bool lignes = true;
     for (std::size_t i = 0; i < f.lignes.size(); ++i) {
         const auto& l = f.lignes[i];
-        lignes = lignes && (l.active() ? l.niveau >= 1 && l.niveau <= 15 : l.niveau == 0) && l.valeur >= 0 &&
-                 l.valeur <= 2 && l.base == Oracle::Base(static_cast<int>(i), valeurs, f.lignes[2].niveau) &&
-                 l.cb == l.base + l.niveau;
+        lignes = lignes && (l.active() ? l.niveau >= 1 && l.niveau <= 15 : l.niveau == 0) && l.valeur >= 0 && l.valeur <= 2 &&
+                 l.base == Oracle::Base(static_cast<int>(i), valeurs, f.lignes[2].niveau) && l.cb == l.base + l.niveau;
     }
     const auto obtenu = std::tuple(reserve, lignes, +m.PtRestants, f.TxtPtGénération,
-                                   std::array{f.TxtClasse, f.TxtCharge, f.TxtVitesse, f.TxtEndurance, f.TxtCourse},
-                                   f.TxtPtCélébrité);
+                                   std::array{f.TxtClasse, f.TxtCharge, f.TxtVitesse, f.TxtEndurance, f.TxtCourse}, f.TxtPtCélébrité);
     const auto attendu = std::tuple(true, true, points, std::to_string(points), Oracle::Derivees(valeurs),
                                     std::to_string(celebrite) + " (+" + std::to_string(m.BonusCicatrices) + ")");
     if (points >= 0 && obtenu == attendu) return testing::AssertionSuccess();

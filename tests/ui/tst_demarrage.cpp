@@ -26,8 +26,7 @@ void continuer(const QString& ecran, const QString& champ, const QString& bouton
 
 void quitterLaFeuille() {
     QWidget* feuille = seulEcran(u"FrmPrincipaleVorn"_s);
-    if (!feuille) return;
-    feuilleVue = true;
+    if (!(feuilleVue = feuille)) return;
     auModal([](QWidget* w) {
         auto* boite = qobject_cast<QMessageBox*>(w);
         exiger(boite && boite->windowTitle() + u" | "_s + boite->text() == u"Quitter | Etes-vous sûr de vouloir quitter le programme ?"_s,

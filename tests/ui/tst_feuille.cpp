@@ -223,8 +223,7 @@ private slots:
     }
 
     void marcheAleatoire() {
-        bool ok = false;
-        const int actions = std::max(qEnvironmentVariableIntValue("VORN_SINGE_ACTIONS", &ok), ok ? 1 : 20000);
+        const int actions = qEnvironmentVariableIsSet("VORN_SINGE_ACTIONS") ? qEnvironmentVariableIntValue("VORN_SINGE_ACTIONS") : 20000;
         const quint64 graine = qEnvironmentVariableIsSet("VORN_SINGE_GRAINE") ? qgetenv("VORN_SINGE_GRAINE").toULongLong() : 20240611;
         ProgrammeTest p;
         Singe singe(p, graine);
