@@ -7,9 +7,6 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include <functional>
-#include <memory>
-
 using namespace Qt::StringLiterals;
 
 // Answers message boxes from a script (No when none is left) and records every one shown.
