@@ -1,5 +1,7 @@
 #include "Oracle.h"
 
+#include <algorithm>
+
 std::int16_t DesScriptes::Lancer(std::int16_t n) {
     faces.push_back(n);
     const std::int16_t j = jets.empty() ? n : jets.front();
@@ -8,9 +10,14 @@ std::int16_t DesScriptes::Lancer(std::int16_t n) {
 }
 
 namespace Oracle {
-namespace {
-std::size_t u(int i) { return static_cast<std::size_t>(i); }
-} // namespace
+static std::size_t u(int i) { return static_cast<std::size_t>(i); }
+
+Choix Lire(const FeuilleVorn& f) {
+    Choix c;
+    for (std::size_t k = 0; k < 10; ++k) c.listes[k] = (k < 5 ? f.caract[k] : f.description[k - 5]).index;
+    for (std::size_t i = 0; i < f.lignes.size(); ++i) c.niveaux[i] = f.lignes[i].niveau;
+    return c;
+}
 
 int Points(const Choix& c, int budget) {
     const auto& l = c.listes;
@@ -42,9 +49,7 @@ int Base(int ligne, const std::array<int, 5>& v, int niveauCharisme) {
 std::array<std::string, 5> Derivees(const std::array<int, 5>& v) {
     // The text of the first range whose upper bound holds the value.
     const auto palier = [](int valeur, std::vector<int> bornes, std::vector<std::string> textes) {
-        std::size_t k = 0;
-        while (k + 1 < bornes.size() && valeur > bornes[k]) ++k;
-        return textes[k];
+        return textes.at(u(int(std::ranges::find_if(bornes, [valeur](int b) { return valeur <= b; }) - bornes.begin())));
     };
     const std::vector<int> seuils{5, 10, 13, 14, 15};
     return {palier(v[0], {8, 13, 15}, {"A", "B", "C"}),

@@ -1,12 +1,9 @@
 #pragma once
 
 #include "Choix.h"
+#include "FeuilleVorn.h"
 
-#include <array>
 #include <deque>
-#include <string>
-#include <utility>
-#include <vector>
 
 // Dice that give the rolls they were told, then the largest face, and note which dice were asked for.
 struct DesScriptes final : Des {
@@ -15,8 +12,7 @@ struct DesScriptes final : Des {
     std::int16_t Lancer(std::int16_t n) override;
 };
 
-// The game's prices and formulas written out again, so that the program is judged against
-// the rules and not against its own tables.
+// The game's prices and formulas written out again, so that the program is judged against the rules, not its own tables.
 namespace Oracle {
 using Prix = std::pair<int, int>; // cost, fame bonus
 constexpr std::array<int, 3> Budgets{9000, 6000, 3000}; // in the choice screen's order
@@ -26,13 +22,13 @@ constexpr std::array<int, 13> GainsFaiblesse{0, 50, 50, 100, 50, 100, 100, 125, 
 constexpr std::array<Prix, 10> TaillesPoids{
     {{0, 0}, {30, 50}, {80, 20}, {120, 10}, {160, 5}, {200, 0}, {160, 5}, {120, 10}, {80, 20}, {30, 50}}};
 
-// What the sheet's choices are: the selection of each list (FOR..INT, Apparence, Age, Faiblesse,
-// Taille, Poids; -1 none), then each skill's level (0: not taken).
+// Each list's selection (FOR..INT, Apparence, Age, Faiblesse, Taille, Poids; -1 none), each skill's level (0: none).
 struct Choix {
     std::array<int, 10> listes{0, 0, 0, 0, 0, 0, -1, 0, 0, 0};
     std::array<int, 24> niveaux{0, 0, 1, 0, 0, 1}; // as loaded: the two free skills at level 1
     bool operator==(const Choix&) const = default;
 };
+Choix Lire(const FeuilleVorn& f);
 int Points(const Choix& c, int budget);
 int Celebrite(const Choix& c, int bonusSexe);
 // A skill's base from the characteristics' values (FOR..INT) and Charisme's level.

@@ -1,15 +1,5 @@
 #include "Programme.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QDialog>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-
 std::int16_t MessagerieScriptee::Afficher(QWidget*, const QString& texte, const QString& titre, int code) {
     vus.push_back({texte, titre, code});
     if (code != QuestionOuiNon) return Ok;
@@ -24,27 +14,10 @@ QStringList MessagerieScriptee::journal() const {
     return j;
 }
 
-QString boite(const QString& titre, const QString& texte, int code) {
-    return QStringLiteral("%1 | %2 | %3").arg(titre, texte).arg(code);
-}
+QString boite(const QString& titre, const QString& texte, int code) { return u"%1 | %2 | %3"_s.arg(titre, texte).arg(code); }
 
-SurveillanceModale::SurveillanceModale(const std::function<void(QWidget*)>& action) {
-    QObject::connect(&minuterie, &QTimer::timeout, &minuterie,
-                     [this, action, courante = QPointer<QWidget>(), attente = 0]() mutable {
-                         QWidget* w = QApplication::activeModalWidget();
-                         if (w && w != courante) {
-                             courante = w;
-                             attente = 0;
-                             ++ouvertes;
-                             action(w);
-                         } else if (w && ++attente >= 400) {
-                             ++forcees;
-                             attente = 0;
-                             auto* d = qobject_cast<QDialog*>(w);
-                             d ? d->reject() : void(w->close());
-                         }
-                     });
-    minuterie.start(5);
+void auModal(const std::function<void(QWidget*)>& action) {
+    QTimer::singleShot(0, qApp, [action] { if (QWidget* w = QApplication::activeModalWidget()) action(w); });
 }
 
 void ProgrammeTest::allerAuChoix(const QString& joueur) {
@@ -63,11 +36,9 @@ FrmPrincipaleVorn* ProgrammeTest::allerALaFeuille(int rang, int sexe) {
     return app->feuille();
 }
 
-QStringList ProgrammeTest::visibles() const {
+QStringList ecransVisibles() {
     QStringList noms;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && w->objectName().startsWith(QStringLiteral("Frm"))) noms << w->objectName();
-    }
+    for (QWidget* w : QApplication::topLevelWidgets()) if (w->isVisible() && w->objectName().startsWith(u"Frm"_s)) noms << w->objectName();
     noms.sort();
     return noms;
 }
@@ -80,18 +51,7 @@ void taper(QWidget* w, const QString& texte) {
     }
 }
 
-void choisir(QComboBox* c, int index) {
-    c->setCurrentIndex(index);
-    emit c->activated(index);
-}
-
 void traiterEvenements() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
-}
-
-QStringList lignes(const QListWidget* liste) {
-    QStringList l;
-    for (int i = 0; i < liste->count(); ++i) l << liste->item(i)->text();
-    return l;
 }

@@ -2,35 +2,25 @@
 
 #include "ApplicationVorn.h"
 #include "Oracle.h"
+#include "TexteQt.h"
 
-#include <QStringList>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 
-#include <deque>
-#include <functional>
-#include <memory>
-#include <vector>
-
-class QComboBox;
-class QListWidget;
+using namespace Qt::StringLiterals;
 
 // Answers message boxes from a script (No when none is left) and records every one shown.
-class MessagerieScriptee final : public Messagerie {
-public:
-    struct Message {
-        QString texte, titre;
-        int code;
-    };
+struct MessagerieScriptee final : Messagerie {
+    struct Message { QString texte, titre; int code; };
     std::int16_t Afficher(QWidget* parent, const QString& texte, const QString& titre, int code) override;
     void repondre(std::int16_t reponse) { reponses.push_back(reponse); }
     QStringList journal() const; // every box shown, in order, as boite() writes it
-
     std::deque<std::int16_t> reponses; // for code 292; OK boxes need none
     std::vector<Message> vus;
 };
 
-// A box as the journal shows it: "title | text | code".
-QString boite(const QString& titre, const QString& texte, int code = Messagerie::Exclamation);
+QString boite(const QString& titre, const QString& texte, int code = Messagerie::Exclamation); // "title | text | code"
+QStringList ecransVisibles(); // the top-level screens now visible, by object name
 
 // The whole program on the offscreen platform, with scripted answers.
 struct ProgrammeTest {
@@ -41,28 +31,12 @@ struct ProgrammeTest {
     std::unique_ptr<ApplicationVorn> app = std::make_unique<ApplicationVorn>(module, messages, des, [this] { ++fins; });
 
     ProgrammeTest() { app->Demarrer(); }
-    // Welcome screen filled and continued: the choice screen is open.
-    void allerAuChoix(const QString& joueur = QStringLiteral("JOUEUR"));
-    // Then, from the choice screen, the character sheet of AGENT with a rank (0..2) and a sex.
-    FrmPrincipaleVorn* allerALaFeuille(int rang = 2, int sexe = 0);
-    // The top-level screens now visible, by object name.
-    QStringList visibles() const;
+    void allerAuChoix(const QString& joueur = u"JOUEUR"_s); // welcome screen filled and continued
+    FrmPrincipaleVorn* allerALaFeuille(int rang = 2, int sexe = 0); // then the sheet of AGENT, rank 0..2
 };
 
-// A modal window blocks the test inside its exec(): while this object lives, `action` runs once on
-// each modal window that opens. One still open two seconds later is closed here, so that a fault
-// fails the test instead of hanging it.
-struct SurveillanceModale {
-    explicit SurveillanceModale(const std::function<void(QWidget*)>& action);
-    int ouvertes = 0, forcees = 0; // modal windows seen, and of those, left open and closed here
-    QTimer minuterie;
-};
+// Runs `action` on the modal window that the next call opens, from inside that window's event loop.
+void auModal(const std::function<void(QWidget*)>& action);
 
-// Types text one key event a character, as the keyboard would.
-void taper(QWidget* w, const QString& texte);
-// Picks an entry of a drop-down list as a user would.
-void choisir(QComboBox* c, int index);
-// Lets deferred deletions run.
-void traiterEvenements();
-// The lines of a list box.
-QStringList lignes(const QListWidget* liste);
+void taper(QWidget* w, const QString& texte); // one key event a character, as the keyboard sends them
+void traiterEvenements(); // lets deferred deletions run

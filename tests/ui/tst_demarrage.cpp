@@ -1,79 +1,52 @@
-// The program's own entry, driven from inside its event loop: the welcome screen, the choice
-// screen, the sheet, then the quit confirmation answered Yes in the real message box.
-#include "ApplicationVorn.h"
-
-#include <QApplication>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTimer>
+// The program's own entry driven from its event loop: welcome, choice, sheet, then Yes in the real quit question.
+#include "Programme.h"
 
 namespace {
 QStringList fautes;
 bool confirme = false, feuilleVue = false;
 
-void exiger(bool condition, const QString& faute) {
-    if (!condition) fautes << faute;
-}
+void exiger(bool condition, const QString& faute) { fautes << QStringList(!condition, faute); }
 
-QStringList visibles() {
-    QStringList noms;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && w->objectName().startsWith(QStringLiteral("Frm"))) noms << w->objectName();
-    }
-    return noms;
-}
-
-// The only screen shown, which must be `nom`.
+// The only screen shown, which must be `nom`; the program stops at once when it is not.
 QWidget* seulEcran(const QString& nom) {
-    exiger(visibles() == QStringList{nom}, QStringLiteral("écrans [%1] au lieu de %2").arg(visibles().join(' '), nom));
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && w->objectName() == nom) return w;
-    }
+    exiger(ecransVisibles() == QStringList{nom}, u"écrans [%1] au lieu de %2"_s.arg(ecransVisibles().join(' '), nom));
+    for (QWidget* w : QApplication::topLevelWidgets()) if (w->isVisible() && w->objectName() == nom) return w;
+    QCoreApplication::exit(2);
     return nullptr;
 }
 
 // Types a name and presses "&Continuer"; the next step runs once the hand-over has settled.
-void continuer(QWidget* ecran, const QString& champ, const QString& bouton, void (*suite)()) {
-    if (!ecran) return QCoreApplication::exit(2);
-    ecran->findChild<QLineEdit*>(champ)->setText(QStringLiteral("BOND"));
-    ecran->findChild<QPushButton*>(bouton)->click();
-    QTimer::singleShot(0, qApp, suite);
+void continuer(const QString& ecran, const QString& champ, const QString& bouton, void (*suite)()) {
+    if (QWidget* e = seulEcran(ecran)) {
+        e->findChild<QLineEdit*>(champ)->setText(u"BOND"_s);
+        e->findChild<QPushButton*>(bouton)->click();
+        QTimer::singleShot(0, qApp, suite);
+    }
 }
 
 void quitterLaFeuille() {
-    QWidget* feuille = seulEcran(QStringLiteral("FrmPrincipaleVorn"));
-    if (!feuille) return QCoreApplication::exit(2);
-    feuilleVue = true;
-    auto* reponse = new QTimer(qApp);
-    QObject::connect(reponse, &QTimer::timeout, qApp, [reponse] {
-        auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!boite) return;
-        reponse->stop();
-        exiger(boite->windowTitle() == QStringLiteral("Quitter") &&
-                   boite->text() == QStringLiteral("Etes-vous sûr de vouloir quitter le programme ?"),
-               QStringLiteral("question: ") + boite->windowTitle() + QStringLiteral(" | ") + boite->text());
+    QWidget* feuille = seulEcran(u"FrmPrincipaleVorn"_s);
+    if (!(feuilleVue = feuille)) return;
+    auModal([](QWidget* w) {
+        auto* boite = qobject_cast<QMessageBox*>(w);
+        exiger(boite && boite->windowTitle() + u" | "_s + boite->text() == u"Quitter | Etes-vous sûr de vouloir quitter le programme ?"_s,
+               u"pas de question pour quitter"_s);
         confirme = true;
-        boite->button(QMessageBox::Yes)->click();
+        if (boite) boite->button(QMessageBox::Yes)->click();
     });
-    reponse->start(10);
     feuille->close();
-}
-
-void remplirLeChoix() {
-    continuer(seulEcran(QStringLiteral("FrmChoixVorn")), QStringLiteral("TxtNomPerso"),
-              QStringLiteral("BtnContinuerChoix"), quitterLaFeuille);
 }
 
 void accueillir() {
     // A fault that leaves the program waiting fails instead of hanging.
-    QTimer::singleShot(20'000, qApp, [] { fautes << QStringLiteral("délai dépassé"); QCoreApplication::exit(3); });
+    QTimer::singleShot(20'000, qApp, [] { fautes << u"délai dépassé"_s; QCoreApplication::exit(3); });
     // Set up before any screen: only the confirmation ends the program; French, icon and face.
     exiger(!QApplication::quitOnLastWindowClosed() && QLocale().language() == QLocale::French &&
                !QApplication::windowIcon().isNull() && QApplication::font().pointSizeF() == 7.5,
-           QStringLiteral("application mal préparée"));
-    continuer(seulEcran(QStringLiteral("FrmAccueilVorn")), QStringLiteral("TxtNomAccueil"),
-              QStringLiteral("BtnContinuerAccueil"), remplirLeChoix);
+           u"application mal préparée"_s);
+    continuer(u"FrmAccueilVorn"_s, u"TxtNomAccueil"_s, u"BtnContinuerAccueil"_s, [] {
+        continuer(u"FrmChoixVorn"_s, u"TxtNomPerso"_s, u"BtnContinuerChoix"_s, quitterLaFeuille);
+    });
 }
 } // namespace
 
@@ -81,8 +54,7 @@ int main(int argc, char** argv) {
     // Runs as the program creates its application object; the first step waits for the event loop.
     qAddPreRoutine([] { QMetaObject::invokeMethod(qApp, accueillir, Qt::QueuedConnection); });
     const int code = LancerVorn(argc, argv);
-    exiger(code == 0 && feuilleVue && confirme, QStringLiteral("fin %1, feuille vue %2, confirmée %3")
-                                                     .arg(code).arg(feuilleVue).arg(confirme));
+    exiger(code == 0 && feuilleVue && confirme, u"fin %1, feuille vue %2, confirmée %3"_s.arg(code).arg(feuilleVue).arg(confirme));
     for (const QString& f : fautes) qWarning("%s", qPrintable(f));
     return fautes.isEmpty() ? 0 : 1;
 }

@@ -1,64 +1,54 @@
-// The screens and their flow: exact texts, every way out, the real message box, the About box,
-// accessible names and the published design of each screen.
+// The screens: design, exact texts, the real message box, accessibility, the keyboard and the printed sheet.
 #include "Programme.h"
 
 #include "FrmAProposVorn.h"
 #include "FrmChpExpérienceVorn.h"
+#include "ImpressionVorn.h"
 #include "UpDownNiv.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QCloseEvent>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QScreen>
-#include <QAccessible>
-#include <QTest>
-#include <QToolButton>
-
-using namespace Qt::StringLiterals;
-
 namespace {
-bool lisibleOuActionnable(const QWidget* w) {
-    return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLineEdit*>(w) ||
-           qobject_cast<const QComboBox*>(w) || qobject_cast<const QLabel*>(w) ||
-           qobject_cast<const QListWidget*>(w) || qobject_cast<const QGroupBox*>(w) ||
-           qobject_cast<const QMenuBar*>(w) || qobject_cast<const QMenu*>(w) ||
-           qobject_cast<const UpDownNiv*>(w) || w->focusPolicy() != Qt::NoFocus;
-}
-
-// The widgets of a screen that a user meets, without the toolkit's own parts
-// (a drop-down's popup, a scroll area's bars), which Qt names itself.
+// A screen's controls with neither an accessible name nor a caption of their own (a frame's title names the frame).
 QStringList sansNom(QWidget* ecran) {
     QStringList manquants;
-    QList<QWidget*> widgets = ecran->findChildren<QWidget*>();
-    widgets.prepend(ecran);
-    for (QWidget* w : widgets) {
-        if (w->objectName().startsWith(QStringLiteral("qt_")) || !lisibleOuActionnable(w)) continue;
-        bool interne = false;
-        for (QWidget* p = w->parentWidget(); p && p != ecran; p = p->parentWidget()) {
+    QWidgetList widgets = ecran->findChildren<QWidget*>();
+    for (QWidget* w : widgets << ecran) {
+        const bool utile = w->focusPolicy() != Qt::NoFocus || qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w) ||
+                           qobject_cast<QAbstractItemView*>(w) || qobject_cast<QGroupBox*>(w) || qobject_cast<QMenuBar*>(w) ||
+                           qobject_cast<QMenu*>(w) || qobject_cast<UpDownNiv*>(w) || qobject_cast<QLineEdit*>(w);
+        bool interne = w->objectName().startsWith(u"qt_"_s) || w->isWindow() != (w == ecran);
+        for (QWidget* p = w->parentWidget(); p && p != ecran; p = p->parentWidget())
             interne = interne || qobject_cast<QComboBox*>(p) || qobject_cast<QAbstractScrollArea*>(p);
-        }
-        if (interne || w->isWindow() != (w == ecran)) continue;
-        // Qt would fall back on an enclosing frame's title, which names the
-        // frame, not the control: only the control's own name or caption counts.
         QString nom = w->accessibleName();
-        if (const auto* b = qobject_cast<const QAbstractButton*>(w); nom.isEmpty() && b) nom = b->text();
-        if (const auto* l = qobject_cast<const QLabel*>(w); nom.isEmpty() && l) nom = l->text();
-        if (nom.trimmed().isEmpty()) {
-            manquants << QStringLiteral("%1 (%2)").arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()));
-        }
+        if (const auto* b = qobject_cast<QAbstractButton*>(w); nom.isEmpty() && b) nom = b->text();
+        if (const auto* l = qobject_cast<QLabel*>(w); nom.isEmpty() && l) nom = l->text();
+        if (utile && !interne && nom.trimmed().isEmpty()) manquants << w->objectName() + u' ' + w->metaObject()->className();
     }
     return manquants;
+}
+
+void touche(Qt::Key cle, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(QApplication::focusWidget(), cle, m); }
+bool tabulerVers(QWidget* cible) {
+    for (int i = 0; i < 200 && QApplication::focusWidget() != cible; ++i) touche(Qt::Key_Tab);
+    return QApplication::focusWidget() == cible;
+}
+bool activer(QWidget* fenetre) { return QApplication::setActiveWindow(fenetre), QTest::qWaitForWindowActive(fenetre); }
+// The page's text (ligatures read as their letters, blanks as one), or with -bbox its pages and words.
+QString pdftotext(const QString& option, const QString& pdf) {
+    QProcess p;
+    p.start(u"pdftotext"_s, {option, pdf, u"-"_s});
+    p.waitForFinished();
+    return QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_KC).simplified();
+}
+// A woman '00' with every part of the sheet filled in, player and character both named `nom`.
+FrmPrincipaleVorn* agent(ProgrammeTest& p, const QString& nom) {
+    FrmPrincipaleVorn* f = p.allerALaFeuille(0, 1);
+    f->feuille.ChoisirCaract(Caract::FOR, 7);
+    for (const Description d : ToutesDescriptions) f->feuille.ChoisirDescription(d, std::array<std::int16_t, 5>{5, 5, 3, 4, 9}[int(d)]);
+    p.module.ChpExpProf = {"Microphotographie", "Cryptanalyse", "Droit", "Médecine", "Chimie", "Physique", ""};
+    f->feuille.ReconstruireChampsExpérience();
+    f->feuille.PrendreCompetence(21);
+    f->feuille.TxtNomJoueur = f->feuille.TxtNomPerso = ss(nom);
+    return f;
 }
 } // namespace
 
@@ -68,15 +58,14 @@ private slots:
     // As the program starts: French standard buttons, no quit on the last hidden window.
     void initTestCase() { PreparerApplication(*qApp); }
 
-    // The published design: places and sizes in twips, bold faces, light grey backgrounds and fixed
-    // window sizes (a window's entry gives its size alone).
+    // The published design: places and sizes in twips (a window's entry: its fixed size), bold faces, grey backgrounds.
     void dessin() {
         struct Trait {
             const char* nom;
             int x, y, l, h; // x < 0: place not checked
             bool gras = false, gris = false;
         };
-        const std::array<std::vector<Trait>, 4> ecrans{{
+        const std::array<std::vector<Trait>, 5> ecrans{{
             {{"FrmAccueilVorn", 0, 0, 5430, 3225}, {"LblTexteAccueil", 1920, 360, 3255, 1095, true, true},
              {"LblNomAccueil", 480, 1920, 1215, 255}, {"TxtNomAccueil", 1920, 1800, 3015, 375}, {"BtnContinuerAccueil", 840, 2640, 1335, 375},
              {"BtnQuitterAccueil", 3240, 2640, 1335, 375}, {"ImgAccueil", 240, 240, 1230, 1245}},
@@ -91,14 +80,12 @@ private slots:
              {"LblFormule(21)", 8400, 3735, 1335, 255}, {"TxtFormule(12)", 9840, 480, 375, 285},
              {"TxtNiveau(12)", 10320, 480, 360, 285}, {"UpDownNiv(12)", 10680, 480, 195, 285},
              {"TxtCB(11)", 5160, 4440, 375, 285}, {"Line1", -1, 0, 0, 0, false, true}},
+            {},
             {{"FrmAProposVorn", 0, 0, 5115, 4470}, {"LblTitreAPropos", 1770, 120, 2925, 480, true},
              {"lblDescription", 240, 1800, 4605, 810, false, true}, {"BtnOkAPropos", 1920, 3960, 1260, 345}},
         }};
-        ProgrammeTest p;
-        QWidget* accueil = p.app->accueil();
-        p.allerAuChoix();
-        QWidget* choix = p.app->choix();
-        const auto ecarts = [&ecrans](int k, QWidget* ecran) {
+        // What a screen gets wrong: design, title, default button, unnamed controls, not centred on the free area.
+        const auto fautes = [&ecrans](int k, QWidget* ecran, const QString& titre, QPushButton* defaut) {
             const auto px = [](int twips) { return qRound(twips / 15.0); };
             QStringList e;
             for (const Trait& t : ecrans[std::size_t(k)]) {
@@ -107,243 +94,202 @@ private slots:
                 const bool place = !w || w->isWindow()
                                        ? w && w->minimumSize() == attendu.size() && w->maximumSize() == attendu.size()
                                        : t.x < 0 || w->geometry() == attendu;
-                const bool gris =
-                    w && w->autoFillBackground() && w->palette().color(QPalette::Window) == QColor(224, 224, 224);
+                const bool gris = w && w->autoFillBackground() && w->palette().color(QPalette::Window) == QColor(224, 224, 224);
                 if (!place || w->font().bold() != t.gras || gris != t.gris) e << QString::fromUtf8(t.nom);
             }
-            return e;
+            for (QPushButton* b : ecran->findChildren<QPushButton*>())
+                if (b->isDefault() != (b == defaut)) e << b->objectName() + u" par défaut"_s;
+            if ((ecran->frameGeometry().center() - ecran->screen()->availableGeometry().center()).manhattanLength() > 8)
+                e << u"décentrée"_s;
+            return e + sansNom(ecran) + QStringList(ecran->windowTitle() != titre, ecran->windowTitle());
         };
-        // A window's title, and whether it opened centred on the screen's free area (a frame's width aside).
-        const auto fenetre = [](QWidget* w) {
-            const QPoint ecart = w->frameGeometry().center() - w->screen()->availableGeometry().center();
-            return w->windowTitle() + (ecart.manhattanLength() <= 8 ? u" centrée"_s : u" décentrée"_s);
-        };
-        QCOMPARE(ecarts(0, accueil), QStringList());
-        QVERIFY(p.app->accueil()->BtnContinuerAccueil->isDefault());
-        QCOMPARE(fenetre(accueil), u"Accueil - Vorn centrée"_s);
-        QCOMPARE(ecarts(1, choix), QStringList());
-        QVERIFY(!p.app->choix()->BtnContinuerChoix->isDefault()); // this screen has no default button
+        ProgrammeTest p;
+        QCOMPARE(fautes(0, p.app->accueil(), u"Accueil - Vorn"_s, p.app->accueil()->BtnContinuerAccueil), QStringList());
+        p.allerAuChoix();
+        QCOMPARE(fautes(1, p.app->choix(), u"Choix - Vorn"_s, nullptr), QStringList());
         QStringList tabulation; // the choice screen's tab order
-        for (QWidget* w = p.app->choix()->TxtNomPerso; tabulation.size() < 15; w = w->nextInFocusChain()) {
+        for (QWidget* w = p.app->choix()->TxtNomPerso; tabulation.size() < 15; w = w->nextInFocusChain())
             if (w->focusPolicy() & Qt::TabFocus) tabulation << w->objectName();
-        }
-        QCOMPARE(tabulation.join(u' '),
-                 u"TxtNomPerso OptRang(0) OptRang(1) OptRang(2) BtnContinuerChoix BtnQuitterChoix OptSexe(0) "
-                 u"OptSexe(1) OptProfession(0) OptProfession(1) OptProfession(2) OptProfession(3) OptProfession(4) "
-                 u"OptProfession(5) OptProfession(6)"_s);
-        QCOMPARE(fenetre(choix), u"Choix - Vorn centrée"_s);
+        QCOMPARE(tabulation.join(u' '), u"TxtNomPerso OptRang(0) OptRang(1) OptRang(2) BtnContinuerChoix BtnQuitterChoix OptSexe(0) OptSexe(1) "
+                                         u"OptProfession(0) OptProfession(1) OptProfession(2) OptProfession(3) OptProfession(4) OptProfession(5) OptProfession(6)"_s);
         FrmPrincipaleVorn* f = p.allerALaFeuille();
-        QCOMPARE(ecarts(2, f), QStringList());
-        QCOMPARE(f->windowTitle(), u"Création - Vorn"_s);
-        // Display fields read as if enabled; the menu entries carry their names.
-        const QPalette texte = f->TxtRang->palette();
+        QCOMPARE(fautes(2, f, u"Création - Vorn"_s, nullptr), QStringList());
+        const QPalette texte = f->TxtRang->palette(); // display fields read as if enabled
         QCOMPARE(texte.color(QPalette::Disabled, QPalette::Text), texte.color(QPalette::Active, QPalette::Text));
-        for (const char* nom : {"MnuAgent", "MnuNouveau", "MnuTiret", "MnuQuitter", "MnuPtInt", "MnuAPropos"})
-            QVERIFY2(f->findChild<QObject*>(nom), nom);
+        p.module.Profession = 5; // the most fields of experience
         FrmChpExpérienceVorn champs(p.module, *p.app, f);
-        QCOMPARE(fenetre(&champs), u"Champs d'Expérience - Vorn centrée"_s);
-        QCOMPARE(champs.minimumSize(), champs.maximumSize());
-        QVERIFY(champs.LblNbChoixExp->y() > 0); // laid out, not left in the corner
-        // The two arrows of a spin control share its whole height.
-        const UpDownNiv* s = f->UpDownNivs[12];
-        QCOMPARE(s->boutonHaut()->geometry().united(s->boutonBas()->geometry()), s->rect());
-        QCOMPARE(std::pair(s->minimum(), s->maximum()), std::pair(1, 15));
-        // Display fields and lists take no input.
-        QWidgetList affichages{f->LstCicatrices, f->LstChpExpérience};
-        for (QLineEdit* c : f->findChildren<QLineEdit*>()) affichages << c;
-        for (QWidget* w : affichages) {
-            QVERIFY2(!w->isEnabled() && w->focusPolicy() == Qt::NoFocus, qPrintable(w->objectName()));
-        }
-        // The sheet's drawing area keeps its size; the window fits it exactly.
-        QCOMPARE(f->FrmCompétences->parentWidget()->size(), QSize(792, 536));
-        QCOMPARE(f->minimumSize(), f->maximumSize());
-        QCOMPARE(f->width(), 792);
+        QCOMPARE(fautes(3, &champs, u"Champs d'Expérience - Vorn"_s, nullptr), QStringList());
+        QVERIFY(champs.minimumSize() == champs.maximumSize() && champs.LblNbChoixExp->y() > 0); // laid out
         FrmAProposVorn apropos(f);
-        QCOMPARE(ecarts(3, &apropos), QStringList());
-        QVERIFY(apropos.BtnOkAPropos->isDefault());
-        QCOMPARE((QStringList{f->LblFormule[0]->text(), f->LblFormule[2]->text(), f->LblFormule[21]->text()}),
-                 (QStringList{"(FOR+DEX)/2", "VOL", "(VOL+Niv Char)/2"}));
+        QCOMPARE(fautes(4, &apropos, u"À propos - Vorn"_s, apropos.BtnOkAPropos), QStringList());
+        const UpDownNiv* s = f->UpDownNivs[12]; // the two arrows of a spin control share its whole height
+        QCOMPARE(std::tuple(s->boutonHaut()->geometry().united(s->boutonBas()->geometry()), s->minimum(), s->maximum()),
+                 std::tuple(s->rect(), 1, 15));
+        for (QWidget* w : f->findChildren<QWidget*>(QRegularExpression(u"^(Txt|Lst)"_s))) // display fields take no input
+            QVERIFY2(!w->isEnabled() && w->focusPolicy() == Qt::NoFocus, qPrintable(w->objectName()));
+        // The sheet's drawing area keeps its size; the window fits it exactly.
+        QVERIFY(f->FrmCompétences->parentWidget()->size() == QSize(792, 536) && f->minimumSize() == f->maximumSize() && f->width() == 792);
     }
 
-    void nomVide_data() {
-        QTest::addColumn<bool>("choix");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("joueur") << false << boite("Erreur - Nom du Joueur",
-                                                  "Vous devez impérativement rentrer le nom du joueur !");
-        QTest::newRow("personnage") << true << boite("Erreur - Nom du Personnage",
-                                                     "Vous devez impérativement rentrer le nom du Personnage !");
-    }
-
-    // One message; the screen stays and the focus goes back to the name.
-    void nomVide() {
-        QFETCH(bool, choix);
-        QFETCH(QString, message);
-        ProgrammeTest p;
-        if (choix) p.allerAuChoix();
-        QPushButton* continuer = choix ? p.app->choix()->BtnContinuerChoix : p.app->accueil()->BtnContinuerAccueil;
-        continuer->setFocus();
-        continuer->click();
-        QCOMPARE(p.messages.journal(), QStringList{message});
-        QCOMPARE(p.visibles(), QStringList{continuer->window()->objectName()});
-        QCOMPARE(continuer->window()->focusWidget(),
-                 choix ? p.app->choix()->TxtNomPerso : p.app->accueil()->TxtNomAccueil);
-    }
-
-    void sortie_data() {
-        QTest::addColumn<int>("ecran");  // 0 welcome, 1 choice, 2 sheet
-        QTest::addColumn<bool>("cadre"); // closed by its frame, or by its own way out
-        QTest::newRow("accueil fermé") << 0 << true;
-        QTest::newRow("accueil &Quitter") << 0 << false;
-        QTest::newRow("choix fermé") << 1 << true;
-        QTest::newRow("choix &Quitter") << 1 << false;
-        QTest::newRow("feuille fermée") << 2 << true;
-        QTest::newRow("menu &Quitter") << 2 << false;
-    }
-
-    // Every way out asks once: No keeps the screen and gives the focus back, Yes ends
-    // the program once, and the windows left then close without a question.
-    void sortie() {
-        QFETCH(int, ecran);
-        QFETCH(bool, cadre);
-        ProgrammeTest p;
-        if (ecran == 1) p.allerAuChoix();
-        FrmPrincipaleVorn* f = ecran == 2 ? p.allerALaFeuille() : nullptr;
-        FrmAccueilVorn* a = p.app->accueil();
-        FrmChoixVorn* c = p.app->choix();
-        QWidget* fenetre = f ? static_cast<QWidget*>(f) : c ? static_cast<QWidget*>(c) : a;
-        // The control with the focus before the question, and the one that has it after No.
-        QWidget* ailleurs = f ? static_cast<QWidget*>(f->CmbFOR) : c ? c->BtnContinuerChoix : a->BtnContinuerAccueil;
-        QWidget* apresNon = f ? static_cast<QWidget*>(f->CmbFOR) : c ? c->TxtNomPerso : a->TxtNomAccueil;
-        const QString quitter = boite("Quitter", "Etes-vous sûr de vouloir quitter le programme ?", 292);
-        ailleurs->setFocus();
-        for (const auto reponse : {Messagerie::Non, Messagerie::Oui}) {
-            p.messages.repondre(reponse);
-            cadre ? void(fenetre->close())
-            : f   ? f->MnuQuitter->trigger()
-            : c   ? c->BtnQuitterChoix->click()
-                  : a->BtnQuitterAccueil->click();
-            traiterEvenements();
-            QCOMPARE(p.messages.journal(), QStringList(reponse == Messagerie::Non ? 1 : 2, quitter));
-            QCOMPARE(p.module.Reponse, reponse);
-            QCOMPARE(p.fins, reponse == Messagerie::Non ? 0 : 1);
-            QCOMPARE(p.visibles(), reponse == Messagerie::Non ? QStringList{fenetre->objectName()} : QStringList{});
-            if (reponse == Messagerie::Non) QCOMPARE(fenetre->focusWidget(), apresNon);
-        }
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            QCloseEvent fermeture;
-            QApplication::sendEvent(w, &fermeture);
-            QVERIFY2(fermeture.isAccepted(), qPrintable(w->objectName()));
-        }
-        QCOMPARE(p.messages.vus.size(), std::size_t{2});
-        QCOMPARE(p.fins, 1);
-    }
-
-    void vraieBoiteDeMessage_data() {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("bouton"); // clicked by its caption, or else
-        QTest::addColumn<int>("touche");     // this key pressed
-        QTest::addColumn<int>("reponse");
-        QTest::newRow("question, Non") << 292 << "Non" << 0 << 7;
-        QTest::newRow("question, Oui") << 292 << "Oui" << 0 << 6;
-        QTest::newRow("question, Échap") << 292 << "" << int(Qt::Key_Escape) << 7;
-        QTest::newRow("question, Entrée") << 292 << "" << int(Qt::Key_Return) << 7;
-        QTest::newRow("exclamation, Entrée") << 48 << "" << int(Qt::Key_Return) << 1;
-    }
-
+    // The real box: its buttons (* the default), icon, title and text; Escape and Enter answer No to a question.
     void vraieBoiteDeMessage() {
-        QFETCH(int, code);
-        QFETCH(QString, bouton);
-        QFETCH(int, touche);
-        QFETCH(int, reponse);
-        QStringList vu; // every button, * for the default; icon, title, text
-        SurveillanceModale garde([&](QWidget* w) {
-            auto* b = qobject_cast<QMessageBox*>(w);
-            if (!b) return;
-            for (QAbstractButton* x : b->buttons()) vu << x->text().remove(u'&') + (x == b->defaultButton() ? "*" : "");
-            vu.sort();
-            vu << QString::number(b->icon()) << b->windowTitle() << b->text();
-            for (QAbstractButton* x : b->buttons()) {
-                if (x->text().remove(u'&') == bouton) x->click();
-            }
-            if (touche) QTest::keyClick(b, Qt::Key(touche));
-        });
-        QCOMPARE(int(MessagerieQt().Afficher(nullptr, "Vraiment ?", "Titre", code)), reponse);
-        QCOMPARE(garde.ouvertes, 1);
-        QCOMPARE(garde.forcees, 0);
-        // The single OK button needs no default of its own: Enter presses it.
-        const QStringList attendu = code == 292 ? QStringList{"Non*", "Oui", QString::number(QMessageBox::Question)}
-                                                : QStringList{"OK", QString::number(QMessageBox::Warning)};
-        QCOMPARE(vu, attendu + QStringList({"Titre", "Vraiment ?"}));
+        for (const int n : {0, 1, 2, 3}) {
+            const int code = n < 2 ? 292 : 48;
+            QStringList vu;
+            auModal([&vu, n](QWidget* w) {
+                auto* b = qobject_cast<QMessageBox*>(w);
+                for (QAbstractButton* x : b->buttons()) vu << x->text().remove(u'&') + (x == b->defaultButton() ? u"*"_s : u""_s);
+                vu.sort();
+                vu << QString::number(b->icon()) << b->windowTitle() << b->text();
+                QTest::keyClick(b, n % 2 ? Qt::Key_Return : Qt::Key_Escape);
+            });
+            vu << QString::number(MessagerieQt().Afficher(nullptr, u"Vraiment ?"_s, u"Titre"_s, code));
+            QCOMPARE(vu.join(u' '), code == 292 ? u"Non* Oui 4 Titre Vraiment ? 7"_s : u"OK 2 Titre Vraiment ? 1"_s);
+        }
     }
 
-    // Opened from the sheet's menu as an application-modal box, closed by Enter without a question.
-    void aPropos() {
+    // The About box opens from the menu, application-modal, and Enter closes it. A screen reader is told names from the
+    // captions, lists with their entry, no decoration; the level control is a spin button whose steps are purchases.
+    void feuilleAccessible() {
         ProgrammeTest p;
         FrmPrincipaleVorn* f = p.allerALaFeuille();
         QStringList vus;
-        SurveillanceModale garde([&vus](QWidget* w) {
+        auModal([&vus](QWidget* w) {
             auto* b = dynamic_cast<FrmAProposVorn*>(w);
-            if (!b) return;
-            vus << b->windowTitle() << b->LblVersionAPropos->text() << b->LblTitreAPropos->text()
-                << QString::number(b->windowModality());
+            vus << b->windowTitle() << b->LblVersionAPropos->text() << b->LblTitreAPropos->text() << QString::number(b->windowModality());
             QTest::keyClick(b, Qt::Key_Return);
         });
         f->MnuAPropos->trigger();
-        QCOMPARE(garde.forcees, 0);
-        QCOMPARE(vus, (QStringList{"À propos - Vorn", "Version: 1.0.0", "Application: ZazUvureVorn",
-                                   QString::number(Qt::ApplicationModal)}));
-        QVERIFY(p.messages.vus.empty());
-        QCOMPARE(p.visibles(), QStringList{"FrmPrincipaleVorn"});
-    }
-
-    void chaqueEcranNommeSesControles() {
-        ProgrammeTest p;
-        QCOMPARE(sansNom(p.app->accueil()), QStringList());
-        p.allerAuChoix();
-        QCOMPARE(sansNom(p.app->choix()), QStringList());
-        FrmPrincipaleVorn* feuille = p.allerALaFeuille();
-        QCOMPARE(sansNom(feuille), QStringList());
-
-        p.module.Profession = 5;
-        FrmChpExpérienceVorn champs(p.module, *p.app, feuille);
-        QCOMPARE(sansNom(&champs), QStringList());
-        FrmAProposVorn apropos(feuille);
-        QCOMPARE(sansNom(&apropos), QStringList());
-    }
-
-    void lesNomsSontCeuxDesLegendes() {
-        ProgrammeTest p;
-        FrmPrincipaleVorn* f = p.allerALaFeuille();
-        QCOMPARE((QStringList{f->ChkComp[21]->accessibleName(), f->TxtNiveau[21]->accessibleName(),
-                              f->TxtPtGénération->accessibleName(), f->CmbFOR->accessibleName()}),
-                 (QStringList{"Séduction", "Niveau de Séduction", "Points de génération", "FOR"}));
+        QCOMPARE(vus, (QStringList{"À propos - Vorn", "Version: 1.0.0", "Application: ZazUvureVorn", QString::number(Qt::ApplicationModal)}));
+        QVERIFY(p.messages.vus.empty() && ecransVisibles() == QStringList{"FrmPrincipaleVorn"});
         auto lu = [](QObject* o) { return QAccessible::queryAccessibleInterface(o); };
-        // What a screen reader is told: elided names, lists by caption with their entry, no decoration.
-        QCOMPARE((QStringList{lu(f->UpDownNivs[0])->text(QAccessible::Name), lu(f->TxtFormule[10])->text(QAccessible::Name),
+        QCOMPARE((QStringList{f->ChkComp[21]->accessibleName(), f->TxtNiveau[21]->accessibleName(), f->TxtPtGénération->accessibleName(),
+                              lu(f->UpDownNivs[0])->text(QAccessible::Name), lu(f->TxtFormule[10])->text(QAccessible::Name),
                               lu(f->TxtCB[23])->text(QAccessible::Name), lu(f->CmbFOR)->text(QAccessible::Name),
                               lu(f->CmbFOR)->text(QAccessible::Value), lu(f->MnuPtInt->menuAction())->text(QAccessible::Name)}),
-                 (QStringList{"Niveau d'Agilité", "Base d'Électronique", "CB d'Usages Locaux", "FOR", "5", "Aide"}));
+                 (QStringList{"Séduction", "Niveau de Séduction", "Points de génération", "Niveau d'Agilité", "Base d'Électronique",
+                              "CB d'Usages Locaux", "FOR", "5", "Aide"}));
         QCOMPARE(lu(f->FrmCompétences)->indexOfChild(lu(f->Line1)), -1);
-    }
-
-    // The level control is a spin button whose steps are purchases, told on the control itself.
-    void leNiveauEstUnCompteurQuiAchete() {
-        ProgrammeTest p;
-        FrmPrincipaleVorn* f = p.allerALaFeuille();
-        QAccessibleInterface* niv = QAccessible::queryAccessibleInterface(f->UpDownNivs[2]);
+        QAccessibleInterface* niv = lu(f->UpDownNivs[2]);
         QAccessibleValueInterface* v = niv->valueInterface();
         QCOMPARE((QVariantList{niv->role(), niv->childCount(), v->currentValue(), v->minimumValue(), v->maximumValue()}),
                  (QVariantList{QAccessible::SpinBox, 0, 1, 1, 15}));
         const int avant = f->TxtPtGénération->text().toInt();
         niv->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
         QCOMPARE((QStringList{f->TxtNiveau[2]->text(), f->TxtPtGénération->text()}), (QStringList{"2", QString::number(avant - 20)}));
-        v->setCurrentValue(15);
-        QCOMPARE(f->TxtPtGénération->text().toInt(), avant - 280);
-        QVERIFY2(niv->text(QAccessible::Description).contains(QString::number(avant - 280)), qPrintable(niv->text(QAccessible::Description)));
+        v->setCurrentValue(15); // the points left are told on the control
+        QCOMPARE(std::pair(f->TxtPtGénération->text().toInt(), niv->text(QAccessible::Description).contains(QString::number(avant - 280))),
+                 std::pair(avant - 280, true));
         niv->actionInterface()->doAction(QAccessibleActionInterface::decreaseAction());
         v->setCurrentValue(0);
         QCOMPARE((QVariantList{v->currentValue(), f->TxtPtGénération->text().toInt()}), (QVariantList{1, avant}));
     }
+
+    // A character made without a mouse. No name: one message, the focus back to the name. Typed or committed text is
+    // filtered, pasted text kept, 100,000 characters neither hang nor get cut. Enter continues from the welcome
+    // screen only, an access key from the choice screen; on the sheet arrows, Space and Up pick, take and raise.
+    void personnageAuClavier() {
+        ProgrammeTest p;
+        const auto debut = std::chrono::steady_clock::now();
+        QVERIFY(activer(p.app->accueil()) && tabulerVers(p.app->accueil()->BtnContinuerAccueil));
+        touche(Qt::Key_Space);
+        taper(QApplication::focusWidget(), u"zoé😀\u0001"_s); // control keys type nothing
+        QInputMethodEvent methode;
+        methode.setCommitString(u"é"_s);
+        QApplication::sendEvent(QApplication::focusWidget(), &methode);
+        touche(Qt::Key_Return);
+        traiterEvenements();
+        QVERIFY(activer(p.app->choix()) && tabulerVers(p.app->choix()->BtnContinuerChoix));
+        touche(Qt::Key_Space);
+        QApplication::clipboard()->setText(u"é🙂a"_s.repeated(33'334).left(100'000));
+        touche(Qt::Key_V, Qt::ControlModifier);
+        taper(QApplication::focusWidget(), u"z"_s);
+        touche(Qt::Key_Return); // this screen has no default button: Enter does nothing
+        QVERIFY(!p.app->feuille());
+        touche(Qt::Key_C, Qt::AltModifier); // "&Continuer", pressed a moment later as a click is
+        QTRY_VERIFY(p.app->feuille());
+        traiterEvenements();
+        FrmPrincipaleVorn* f = p.app->feuille();
+        QVERIFY(activer(f));
+        for (const auto& [cible, cle] : {std::pair<QWidget*, Qt::Key>{f->CmbFOR, Qt::Key_Down}, {f->ChkComp[3], Qt::Key_Space},
+                                         {f->UpDownNivs[3], Qt::Key_Up}, {f->UpDownNivs[3], Qt::Key_Up}}) {
+            QVERIFY2(tabulerVers(cible), qPrintable(cible->objectName()));
+            touche(cle);
+        }
+        QCOMPARE((QStringList{f->TxtNomJoueur->text(), f->TxtNomPerso->text(), f->CmbFOR->currentText(), f->TxtNiveau[3]->text(),
+                              f->TxtPtGénération->text()}),
+                 (QStringList{u"ZOÉ😀É"_s, QApplication::clipboard()->text() + u"Z"_s, "6", "3", "2760"})); // 3000 - 100 - 100 - 2 × 20
+        QCOMPARE(p.messages.journal(), (QStringList{boite("Erreur - Nom du Joueur", "Vous devez impérativement rentrer le nom du joueur !"),
+                                                    boite("Erreur - Nom du Personnage", "Vous devez impérativement rentrer le nom du Personnage !")}));
+        QVERIFY(std::chrono::steady_clock::now() - debut < std::chrono::seconds(10));
+    }
+
+    void page() { // a 300-letter name in several scripts: the hardest case for the layout
+        const QString nom = u"Ωμέγα Жуков Ærøskøbing "_s.repeated(13).left(300);
+        ProgrammeTest p;
+        FrmPrincipaleVorn* fiche = agent(p, nom);
+        const FeuilleVorn& f = fiche->feuille;
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(u"fiche.pdf"_s);
+        QCOMPARE(EcrireFichePdf(pdf, f), QString());
+        QVERIFY(NomFichierPdf(nom).toUtf8().size() < 250); // file systems take 255-byte names
+        QStringList attendu{u"Fiche d'agent — jeu de rôle Vorn"_s, u"Champs d'expérience Microphotographie Cryptanalyse Droit Médecine Chimie Physique"_s,
+                            u"Nom du Joueur %1 Nom du Personnage %1 Rang '00' Sexe Féminin Ancienne profession %2 "
+                            u"Points de génération restants %3 Points de célébrité (cicatrices) %4 Caractéristiques "
+                            u"FOR 12 DEX 5 VOL 5 PER 5 INT 5 Vitesse %5 Endurance %6 h Course/Nage %7 mn Charge %8 kg "
+                            u"Classe de Dégats à Mains Nues %9 Description Apparence Séduisante Taille 1,61 - 1,65 m "
+                            u"Poids 87 - 93 kg Age 33 ans Faiblesse Attirance pour les Membres du Sexe Opposé "_s.arg(
+                                nom.trimmed(), qs(f.TxtProfession), qs(f.TxtPtGénération), qs(f.TxtPtCélébrité),
+                                qs(f.TxtVitesse), qs(f.TxtEndurance), qs(f.TxtCourse), qs(f.TxtCharge), qs(f.TxtClasse)) +
+                                u"Cicatrices "_s + qs(f.LstCicatrices[0])};
+        for (std::size_t i = 0; i < 24; ++i)
+            attendu << u"%1%2 %3 %4 %5 %6"_s.arg(qs(Competences[i].nom), f.lignes[i].valeur == 2 ? u" (libre)"_s : u""_s,
+                                                  qs(FormuleCompetence(static_cast<int>(i)))).arg(f.lignes[i].base).arg(f.lignes[i].niveau).arg(f.lignes[i].cb);
+        for (const QString texte = pdftotext(u"-raw"_s, pdf); const QString& a : attendu) QVERIFY2(texte.contains(a), qPrintable(a));
+        const QRegularExpression a4(u"<page width=\"59[45][.]\\d+\" height=\"84[12][.]"_s);
+        QCOMPARE(pdftotext(u"-bbox"_s, pdf).count(a4), 1); // one page
+        // The menu, in order; printing cancelled in its dialog, opened while an arrow was held (it repeats).
+        QStringList vus;
+        auto* fleche = fiche->findChild<QWidget*>(u"UpDownNiv(2)"_s)->findChild<QAbstractButton*>(u"haut"_s);
+        QTest::mousePress(fleche, Qt::LeftButton); // held (it repeats) until the dialog opens
+        dialogueImpression() = [&](QWidget*, QPrinter&, const DessinPage&) { return (vus << u"%1"_s.arg(fleche->isDown())).isEmpty(); };
+        fiche->MnuImprimer->trigger(); // cancelled
+        for (QAction* a : fiche->findChild<QMenuBar*>()->actions() + fiche->MnuAgent->actions() + fiche->MnuPtInt->actions())
+            vus << (a->menu() ? a->menu()->objectName() : a->objectName()) + u'|' + a->text() + u'|' + a->shortcut().toString();
+        QCOMPARE(vus, (QStringList{u"0"_s, u"MnuAgent|&Agent|"_s, u"MnuPtInt|&?|"_s, u"MnuNouveau|&Nouveau|"_s, u"MnuImprimer|&Imprimer…|Ctrl+P"_s,
+                                   u"MnuExporterPDF|Exporter en &PDF…|"_s, u"MnuTiret||"_s, u"MnuQuitter|&Quitter|"_s,
+                                   u"MnuAPropos|&À Propos|"_s}));
+    }
+
+    void exportation_data() {
+        QTest::addColumn<QString>("chemin");
+        QTest::addColumn<QString>("raison"); // none: exported
+        QTest::newRow("dossier absent") << u"absent/fiche.pdf"_s << u"n'existe pas"_s;
+        QTest::newRow("parent fichier") << u"ancien.pdf/fiche.pdf"_s << u"n'est pas un dossier"_s;
+        QTest::newRow("/proc") << u"/proc/fiche.pdf"_s << u"n'accepte pas l'écriture"_s;
+        QTest::newRow("remplace, .pdf ajouté") << u"ancien"_s << QString();
+    }
+    void exportation() {
+        QFETCH(QString, chemin);
+        QFETCH(QString, raison);
+        QTemporaryDir dir;
+        QFile ancien(dir.filePath(u"ancien.pdf"_s));
+        QVERIFY(ancien.open(QIODevice::WriteOnly) && ancien.write(QByteArray(500000, 'x')) && ancien.flush());
+        ProgrammeTest p;
+        FrmPrincipaleVorn* f = agent(p, u" A/B :C "_s);
+        const QImage avant = f->grab().toImage();
+        choixFichierPdf() = [&](QWidget*, const QString& propose) { return propose == u"A_B _C.pdf"_s ? chemin : QString(); };
+        chemin = QDir(dir.path()).filePath(chemin);
+        f->MnuExporterPDF->trigger();
+        QCOMPARE(f->grab().toImage(), avant);
+        const QRegularExpression boite(u"(?s)^Erreur - Exportation [|] La fiche n'a pas pu .*%1.* [|] 48$"_s.arg(raison));
+        QCOMPARE(p.messages.journal().join(u'\n').contains(boite), !raison.isEmpty());
+        QVERIFY(!QFileInfo::exists(chemin) && QDir(dir.path()).entryList(QDir::Files) == QStringList{u"ancien.pdf"_s});
+        // Replaced whole (a page is far smaller than the old file), or not at all.
+        QCOMPARE(QFileInfo(ancien.fileName()).size() < 500000 && pdftotext(u"-raw"_s, ancien.fileName()).contains(u"A/B :C"_s),
+                 raison.isEmpty());
+    }
+
 };
 
 QTEST_MAIN(TestEcrans)

@@ -1,55 +1,34 @@
-// A seeded random walk of user actions through the whole program. The rules' arithmetic is
-// judged in the core tests; here each action must reach the rule it names (accepted exactly when
-// the oracle's points stay positive, else refused with its own title), every widget must mirror
-// the sheet's model, only the confirmation may end the program, and one screen shows at a time.
+// A seeded random walk through the whole program: each action is accepted exactly when the oracle's points stay positive,
+// else refused with its own title; every widget mirrors the model; only the confirmation ends; one screen shows at a time.
 #include "Programme.h"
 
 #include "FrmChpExpérienceVorn.h"
 #include "UpDownNiv.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <QToolButton>
-
 #include <random>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 std::size_t u(int i) { return static_cast<std::size_t>(i); }
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-std::array<QComboBox*, 10> listes(FrmPrincipaleVorn* f) {
-    return {f->CmbFOR, f->CmbDEX, f->CmbVOL, f->CmbPER, f->CmbINT,
-            f->CmbApparence, f->CmbAge, f->CmbFaiblesse, f->CmbTaille, f->CmbPoids};
+QStringList lignes(const QListWidget* liste) {
+    QStringList l;
+    for (int i = 0; i < liste->count(); ++i) l << liste->item(i)->text();
+    return l;
 }
 
-Oracle::Choix lire(FrmPrincipaleVorn* f) {
-    Oracle::Choix c;
-    for (std::size_t k = 0; k < 10; ++k) c.listes[k] = listes(f)[k]->currentIndex();
-    for (std::size_t i = 0; i < 24; ++i) c.niveaux[i] = f->TxtNiveau[i]->text().toInt();
-    return c;
+std::array<QComboBox*, 10> listes(FrmPrincipaleVorn* f) {
+    return {f->CmbFOR, f->CmbDEX, f->CmbVOL, f->CmbPER, f->CmbINT, f->CmbApparence, f->CmbAge, f->CmbFaiblesse, f->CmbTaille, f->CmbPoids};
 }
 
 // The first widget that does not show the sheet's model, empty when all do.
 QString miroir(FrmPrincipaleVorn* f) {
     const FeuilleVorn& m = f->feuille;
     const std::array<std::pair<QLineEdit*, const std::string*>, 12> textes{
-        {{f->TxtNomJoueur, &m.TxtNomJoueur}, {f->TxtNomPerso, &m.TxtNomPerso}, {f->TxtRang, &m.TxtRang},
-         {f->TxtSexe, &m.TxtSexe}, {f->TxtProfession, &m.TxtProfession}, {f->TxtPtGénération, &m.TxtPtGénération},
-         {f->TxtPtCélébrité, &m.TxtPtCélébrité}, {f->TxtVitesse, &m.TxtVitesse},
-         {f->TxtEndurance, &m.TxtEndurance}, {f->TxtCourse, &m.TxtCourse}, {f->TxtCharge, &m.TxtCharge}, {f->TxtClasse, &m.TxtClasse}}};
-    for (const auto& [champ, texte] : textes) {
-        if (champ->text() != qs(*texte)) return champ->objectName();
-    }
+        {{f->TxtNomJoueur, &m.TxtNomJoueur}, {f->TxtNomPerso, &m.TxtNomPerso}, {f->TxtRang, &m.TxtRang}, {f->TxtSexe, &m.TxtSexe},
+         {f->TxtProfession, &m.TxtProfession}, {f->TxtPtGénération, &m.TxtPtGénération}, {f->TxtPtCélébrité, &m.TxtPtCélébrité},
+         {f->TxtVitesse, &m.TxtVitesse}, {f->TxtEndurance, &m.TxtEndurance}, {f->TxtCourse, &m.TxtCourse}, {f->TxtCharge, &m.TxtCharge},
+         {f->TxtClasse, &m.TxtClasse}}};
+    for (const auto& [champ, texte] : textes) if (champ->text() != qs(*texte)) return champ->objectName();
     for (std::size_t k = 0; k < 10; ++k) {
         const ListeDeroulante& l = k < 5 ? m.caract[k] : m.description[k - 5];
         if (listes(f)[k]->currentIndex() != l.index || listes(f)[k]->count() != int(l.entrees.size()))
@@ -59,9 +38,8 @@ QString miroir(FrmPrincipaleVorn* f) {
         const LigneCompetence& l = m.lignes[i];
         const bool gris = f->TxtCB[i]->palette().color(QPalette::Disabled, QPalette::Base) == QColor(192, 192, 192);
         const auto etat = std::array{Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked}[u(l.valeur)];
-        if (f->ChkComp[i]->checkState() != etat || f->ChkComp[i]->isEnabled() == (l.valeur == 2) ||
-            gris == l.active() || f->UpDownNivs[i]->isEnabled() != l.active() ||
-            f->UpDownNivs[i]->value() != l.niveau ||
+        if (f->ChkComp[i]->checkState() != etat || f->ChkComp[i]->isEnabled() == (l.valeur == 2) || gris == l.active() ||
+            f->UpDownNivs[i]->isEnabled() != l.active() || f->UpDownNivs[i]->value() != l.niveau ||
             QStringList{f->TxtFormule[i]->text(), f->TxtNiveau[i]->text(), f->TxtCB[i]->text()} !=
                 QStringList{QString::number(l.base), QString::number(l.niveau), QString::number(l.cb)})
             return f->ChkComp[i]->objectName();
@@ -84,11 +62,15 @@ public:
         FrmPrincipaleVorn* f = p_.app->feuille();
         QWidget* e = f ? static_cast<QWidget*>(f) : p_.app->choix() ? static_cast<QWidget*>(p_.app->choix())
                                                                     : p_.app->accueil();
-        if (dernier || hasard(100) < 3) {
+        if (dernier || hasard(100) < 3) { // by the window's frame, or by the screen's own way out
             p_.messages.repondre(dernier ? Messagerie::Oui : Messagerie::Non);
             attendre(Messagerie::QuestionOuiNon, u"Quitter"_s);
             fin_ = dernier;
-            agir(u"fermer "_s + e->objectName(), [e] { e->close(); });
+            const bool cadre = hasard(2);
+            agir(u"quitter "_s + e->objectName() + (cadre ? u" par le cadre"_s : u""_s), [e, f, cadre, this] {
+                FrmChoixVorn* c = p_.app->choix();
+                cadre ? void(e->close()) : f ? f->MnuQuitter->trigger() : c ? c->BtnQuitterChoix->click() : p_.app->accueil()->BtnQuitterAccueil->click();
+            });
         } else if (f) {
             actionFeuille(f);
         } else { // a new agent of any rank and sex, with any scars
@@ -102,13 +84,12 @@ public:
         return verifier();
     }
 
-    QString erreur;      // the first failure
-    QStringList journal; // the last actions
+    QString erreur; // the first failure, with the action that led to it
 
 private:
     int hasard(int n) { return std::uniform_int_distribution<int>(0, n - 1)(alea_); }
     bool exiger(bool condition, const QString& message) {
-        if (!condition && erreur.isEmpty()) erreur = message;
+        if (!condition && erreur.isEmpty()) erreur = derniere_ + u": "_s + message;
         return condition;
     }
     // A box the action must show: 48 a refusal, 292 a question, 0 a modal window of the program.
@@ -116,8 +97,7 @@ private:
 
     // One user action; a modal window it opens is answered from a timer, dropped when none opened.
     void agir(const QString& quoi, const std::function<void()>& geste) {
-        journal << u"%1: %2"_s.arg(n_++).arg(quoi);
-        if (journal.size() > 20) journal.removeFirst();
+        derniere_ = quoi;
         {
             QObject garde;
             QTimer::singleShot(0, &garde, [this] { repondreModal(); });
@@ -148,9 +128,7 @@ private:
             exiger(c->isChecked() == apres && d->TxtExp->text() == QString::number(reste), c->objectName());
         }
         QStringList choisis;
-        for (QCheckBox* c : boites) {
-            if (c->isChecked()) choisis << c->text();
-        }
+        for (QCheckBox* c : boites) if (c->isChecked()) choisis << c->text();
         const bool valider = hasard(4) > 0;
         champsAttendus_ = valider && !choisis.isEmpty() ? choisis : QStringList{u"(aucun)"_s};
         valider ? d->BtnOkExpérience->click() : void(d->close());
@@ -158,26 +136,23 @@ private:
 
     bool verifier() {
         QStringList montres;
-        for (auto k = std::exchange(vusAvant_, p_.messages.vus.size()); k < p_.messages.vus.size(); ++k) {
+        for (auto k = std::exchange(vusAvant_, p_.messages.vus.size()); k < p_.messages.vus.size(); ++k)
             montres << u"%1 %2"_s.arg(p_.messages.vus[k].code).arg(p_.messages.vus[k].titre);
-        }
-        const QStringList prevus = std::exchange(attendus_, {}), v = p_.visibles();
-        exiger(montres == prevus && p_.messages.reponses.empty() && !QApplication::activeModalWidget(),
-               u"boîtes [%1], attendues [%2]"_s.arg(montres.join(u'|'), prevus.join(u'|')));
         // Only the confirmation ends the program, and once; until then exactly one screen shows.
-        exiger(p_.fins == int{fin_} && v.size() == (fin_ ? 0 : 1),
-               u"%1 fin(s), visibles [%2]"_s.arg(p_.fins).arg(v.join(u' ')));
+        const QStringList prevus = std::exchange(attendus_, {}), v = ecransVisibles();
+        exiger(montres == prevus && p_.messages.reponses.empty() && !QApplication::activeModalWidget() &&
+                   p_.fins == int{fin_} && v.size() == (fin_ ? 0 : 1),
+               u"boîtes [%1], attendues [%2], %3 fin(s), visibles [%4]"_s.arg(montres.join(u'|'), prevus.join(u'|')).arg(p_.fins).arg(v.join(u' ')));
         if (!erreur.isEmpty() || fin_) return erreur.isEmpty();
         if (FrmPrincipaleVorn* f = p_.app->feuille()) {
             const QString faux = miroir(f);
-            return exiger(lire(f) == attendu_ && faux.isEmpty() && lignes(f->LstChpExpérience) == champsAttendus_,
+            return exiger(Oracle::Lire(f->feuille) == attendu_ && faux.isEmpty() && lignes(f->LstChpExpérience) == champsAttendus_,
                           u"feuille: "_s + (faux.isEmpty() ? u"choix ou champs"_s : faux));
         }
         // A new choice screen shows the record's defaults and an empty name.
         FrmChoixVorn* c = p_.app->choix();
-        return !c || exiger(c->TxtNomPerso->text().isEmpty() && c->OptRang[2]->isChecked() &&
-                                c->OptSexe[0]->isChecked() && c->OptProfession[0]->isChecked(),
-                            u"écran de choix"_s);
+        return !c || exiger(c->TxtNomPerso->text().isEmpty() && c->OptRang[2]->isChecked() && c->OptSexe[0]->isChecked() &&
+                                c->OptProfession[0]->isChecked(), u"écran de choix"_s);
     }
 
     // Each sheet action leaves the choices it asks for when the points stay positive, else those before it.
@@ -192,7 +167,7 @@ private:
             const int index = apres.listes[k] = hasard(c->count());
             quoi = c->objectName();
             titre = k < 5 ? u"Caractéristiques"_s : quoi.mid(3);
-            geste = [c, index] { choisir(c, index); };
+            geste = [c, index] { c->setCurrentIndex(index); emit c->activated(index); };
             champsOfferts_ = index + 1;
         } else if (r < 680) { // take or release a skill (rows 2 and 5 are free and cannot be clicked)
             const int i = hasard(22) + 2;
@@ -203,13 +178,9 @@ private:
             geste = [b = f->ChkComp[ligne]] { b->click(); };
         } else if (r < 970) { // an arrow of a live spin control, half the time the highest so that levels reach 15
             std::vector<std::size_t> actives;
-            for (std::size_t i = 0; i < 24; ++i) {
-                if (apres.niveaux[i] > 0) actives.push_back(i);
-            }
+            for (std::size_t i = 0; i < 24; ++i) if (apres.niveaux[i] > 0) actives.push_back(i);
             std::size_t i = actives[u(hasard(int(actives.size())))];
-            if (hasard(2)) i = *std::ranges::max_element(actives, [&](auto a, auto b) {
-                return apres.niveaux[a] < apres.niveaux[b];
-            });
+            if (hasard(2)) i = *std::ranges::max_element(actives, {}, [&](auto a) { return apres.niveaux[a]; });
             const bool haut = hasard(10) < 6;
             UpDownNiv* s = f->UpDownNivs[i];
             apres.niveaux[i] = std::clamp(apres.niveaux[i] + (haut ? 1 : -1), 1, 15);
@@ -231,42 +202,41 @@ private:
 
     ProgrammeTest& p_;
     std::mt19937_64 alea_;
-    int n_ = 0, champsOfferts_ = 0, rang_ = 2;
+    int champsOfferts_ = 0, rang_ = 2;
+    QString derniere_; // the last action
     QStringList attendus_, champsAttendus_{"(aucun)"};
     std::size_t vusAvant_ = 0;
     bool fin_ = false;
     Oracle::Choix attendu_;
 };
 
-// The offscreen platform warns at every load of the fixed-size sheet; the walk loads it hundreds of times.
-QtMessageHandler gestionnairePrecedent = nullptr;
-void filtrerMessages(QtMsgType type, const QMessageLogContext& contexte, const QString& message) {
-    if (message != u"This plugin does not support propagateSizeHints()"_s) {
-        gestionnairePrecedent(type, contexte, message);
-    }
-}
 } // namespace
 
 class TestFeuille : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { gestionnairePrecedent = qInstallMessageHandler(filtrerMessages); }
-    void cleanupTestCase() { qInstallMessageHandler(gestionnairePrecedent); }
+    // The offscreen platform warns at every load of the fixed-size sheet; the walk loads it hundreds of times.
+    void initTestCase() {
+        static const QtMessageHandler precedent = qInstallMessageHandler([](QtMsgType t, const QMessageLogContext& c, const QString& m) {
+            if (m != u"This plugin does not support propagateSizeHints()"_s) precedent(t, c, m);
+        });
+    }
 
     void marcheAleatoire() {
-        bool ok = false;
-        int actions = qEnvironmentVariableIntValue("VORN_SINGE_ACTIONS", &ok);
-        if (!ok || actions <= 0) actions = 20000;
-        quint64 graine = qgetenv("VORN_SINGE_GRAINE").toULongLong(&ok);
-        if (!ok) graine = 20240611;
-        qInfo("singe: graine %llu, %d actions (VORN_SINGE_GRAINE, VORN_SINGE_ACTIONS)", graine, actions);
+        const int actions = qEnvironmentVariableIsSet("VORN_SINGE_ACTIONS") ? qEnvironmentVariableIntValue("VORN_SINGE_ACTIONS") : 20000;
+        const quint64 graine = qEnvironmentVariableIsSet("VORN_SINGE_GRAINE") ? qgetenv("VORN_SINGE_GRAINE").toULongLong() : 20240611;
         ProgrammeTest p;
         Singe singe(p, graine);
-        for (int n = 0; n <= actions; ++n) {
-            if (singe.pas(n == actions)) continue;
-            qWarning().noquote() << u"dernières actions:\n  "_s + singe.journal.join(u"\n  "_s);
-            QFAIL(qPrintable(u"graine %1, action %2: %3"_s.arg(graine).arg(n).arg(singe.erreur)));
+        for (int n = 0; n <= actions; ++n)
+            if (!singe.pas(n == actions)) QFAIL(qPrintable(u"graine %1, action %2, %3"_s.arg(graine).arg(n).arg(singe.erreur)));
+        // Once the program has ended, the windows left close without a question.
+        const std::size_t boites = p.messages.vus.size();
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            QCloseEvent fermeture;
+            QApplication::sendEvent(w, &fermeture);
+            QVERIFY2(fermeture.isAccepted(), qPrintable(w->objectName()));
         }
+        QCOMPARE(std::tuple(p.messages.vus.size(), p.fins, p.module.Reponse), std::tuple(boites, 1, Messagerie::Oui));
     }
 };
 
