@@ -128,11 +128,16 @@ TEST(Cicatrices, LeD100SelonLeBudgetPuisLeD6PuisUnD100ParCicatrice) {
     }
 }
 
+TEST(Tables, RechercheHorsTable) {
+    EXPECT_EQ(std::tuple(TexteProfession(-1), TexteProfession(6), TexteProfession(7)), std::tuple("", "Voleur", ""));
+    EXPECT_FALSE(ChampsProfessionnels(-1) || ChampsProfessionnels(7) || TableFaiblesse(-1) || TableFaiblesse(13) || TableTaillePoids(-1) ||
+                 TableTaillePoids(10) || CoutDeValeur("16") || CoutDeValeur("") || TableApparence("") || TableAge("34"));
+}
+
 TEST(PositionCentree, CentreEtRetientLesFenetresTropGrandes) {
     // Area x, y, width, height; window width, height; expected corner.
-    constexpr std::array<std::array<int, 8>, 3> cas{{{100, 50, 1000, 800, 400, 200, 400, 350},
-                                                     {10, 20, 1920, 1080, 2500, 1400, 10, 20},
-                                                     {10, 20, 1920, 1080, 2500, 400, 10, 360}}};
+    constexpr std::array<std::array<int, 8>, 3> cas{
+        {{100, 50, 1000, 800, 400, 200, 400, 350}, {10, 20, 1920, 1080, 2500, 1400, 10, 20}, {10, 20, 1920, 1080, 2500, 400, 10, 360}}};
     for (const auto& [zx, zy, zl, zh, l, h, x, y] : cas) {
         const Position p = PositionCentree(zx, zy, zl, zh, l, h);
         EXPECT_EQ(std::pair(p.x, p.y), std::pair(x, y)) << l << "x" << h;
@@ -145,10 +150,8 @@ TEST(Texte, LeFiltreDesTouchesMetEnCapitalesWindows1252EtGardeLeReste) {
         {"jean-luc az", "JEAN-LUC AZ", 1},
         // Both ends of the accented range, and the four letters whose capitals sit elsewhere in the code page.
         {"àéçñðþœšžÿ", "ÀÉÇÑÐÞŒŠŽŸ", 2},
-        // Already capitals, just outside a..z, or no capital in the code page.
-        {"€AÉ`{µß÷×7'!\b", "€AÉ`{µß÷×7'!\b", 3},
-        // Outside Windows-1252: kept exactly as typed.
-        {"😀łдДבǆωŝ", "😀łдДבǆωŝ", 4},
+        {"€AÉ`{µß÷×7'!\b", "€AÉ`{µß÷×7'!\b", 3}, // already capitals, just outside a..z, or no capital in the code page
+        {"😀łдДבǆωŝ", "😀łдДבǆωŝ", 4}, // outside Windows-1252: kept exactly as typed
         // An invalid byte, then a lone lead byte before an ASCII letter: neither may eat its neighbours.
         {"ł\xFF" "à😀\xC3" "b", "ł\xFF" "À😀\xC3" "B", 2},
         // Overlong, surrogate, past Unicode, cut short, stray continuation: each byte a key of its own, kept as it is.

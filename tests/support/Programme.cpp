@@ -20,11 +20,6 @@ void auModal(const std::function<void(QWidget*)>& action) {
     QTimer::singleShot(0, qApp, [action] { if (QWidget* w = QApplication::activeModalWidget()) action(w); });
 }
 
-void ProgrammeTest::allerAuChoix(const QString& joueur) {
-    app->accueil()->TxtNomAccueil->setText(joueur);
-    app->accueil()->BtnContinuerAccueil->click();
-}
-
 FrmPrincipaleVorn* ProgrammeTest::allerALaFeuille(int rang, int sexe) {
     if (!app->choix()) allerAuChoix();
     FrmChoixVorn* choix = app->choix();
@@ -51,7 +46,3 @@ void taper(QWidget* w, const QString& texte) {
     }
 }
 
-void traiterEvenements() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}

@@ -31,7 +31,10 @@ struct ProgrammeTest {
     std::unique_ptr<ApplicationVorn> app = std::make_unique<ApplicationVorn>(module, messages, des, [this] { ++fins; });
 
     ProgrammeTest() { app->Demarrer(); }
-    void allerAuChoix(const QString& joueur = u"JOUEUR"_s); // welcome screen filled and continued
+    void allerAuChoix(const QString& joueur = u"JOUEUR"_s) { // welcome screen filled and continued
+        app->accueil()->TxtNomAccueil->setText(joueur);
+        app->accueil()->BtnContinuerAccueil->click();
+    }
     FrmPrincipaleVorn* allerALaFeuille(int rang = 2, int sexe = 0); // then the sheet of AGENT, rank 0..2
 };
 
@@ -39,4 +42,7 @@ struct ProgrammeTest {
 void auModal(const std::function<void(QWidget*)>& action);
 
 void taper(QWidget* w, const QString& texte); // one key event a character, as the keyboard sends them
-void traiterEvenements(); // lets deferred deletions run
+inline void traiterEvenements() { // lets deferred deletions run
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}

@@ -71,7 +71,7 @@ private slots:
              {"BtnQuitterAccueil", 3240, 2640, 1335, 375}, {"ImgAccueil", 240, 240, 1230, 1245}},
             {{"FrmChoixVorn", 0, 0, 7230, 5445}, {"TxtNomPerso", 3120, 240, 2655, 375},
              {"FrameProfession", 3960, 840, 3135, 3735}, {"BtnContinuerChoix", 1800, 4920, 1455, 375},
-             {"BtnQuitterChoix", 3960, 4920, 1455, 375}},
+             {"BtnQuitterChoix", 3960, 4920, 1455, 375}, {"OptSexe(1)", 360, 840, 1815, 255}},
             {{"TxtNomJoueur", 120, 240, 2175, 285, true}, {"TxtNomPerso", 2520, 240, 2175, 285, true},
              {"TxtSexe", 4920, 240, 855, 285}, {"Label1(0)", 505, 1200, 1575, 255, true},
              {"Label1(1)", 505, 2280, 2055, 255, true}, {"FrmCompétences", 120, 3120, 11655, 4815},
