@@ -19,13 +19,19 @@ Xvfb -displayfd 3 -screen 0 "${taille}x24" -nolisten tcp 3>"$runtime/affichage" 
 x_pid=$!
 for _ in $(seq 200); do [[ -s "$runtime/affichage" ]] && break; sleep 0.05; done
 export DISPLAY=":$(head -n 1 "$runtime/affichage")"
-openbox --sm-disable >/dev/null 2>&1 &
-wm_pid=$!
-for _ in $(seq 200); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-    sleep 0.05
+# The window manager, started again should it die while starting.
+wm_pret() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+for _ in 1 2 3; do
+    openbox --sm-disable >"$runtime/openbox.log" 2>&1 &
+    wm_pid=$!
+    for _ in $(seq 150); do
+        wm_pret && break 2
+        kill -0 "$wm_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill "$wm_pid" 2>/dev/null || true
 done
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" || { echo "bureau.sh: no window manager" >&2; exit 1; }
+wm_pret || { echo "bureau.sh: no window manager" >&2; cat "$runtime/openbox.log" >&2; exit 1; }
 
 export XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$echelle" LC_ALL=C.UTF-8
 "$@"
