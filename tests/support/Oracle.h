@@ -31,8 +31,6 @@ struct Choix {
 Choix Lire(const FeuilleVorn& f);
 int Points(const Choix& c, int budget);
 int Celebrite(const Choix& c, int bonusSexe);
-// A skill's base from the characteristics' values (FOR..INT) and Charisme's level.
-int Base(int ligne, const std::array<int, 5>& valeurs, int niveauCharisme);
-// Damage class, carrying load, speed, endurance, running/swimming time from FOR..INT.
-std::array<std::string, 5> Derivees(const std::array<int, 5>& valeurs);
+int Base(int ligne, const std::array<int, 5>& valeurs, int niveauCharisme); // a skill's base from FOR..INT and Charisme's level
+std::array<std::string, 5> Derivees(const std::array<int, 5>& valeurs); // class, load, speed, endurance, running from FOR..INT
 } // namespace Oracle

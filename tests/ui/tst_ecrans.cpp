@@ -205,6 +205,8 @@ private slots:
         touche(Qt::Key_V, Qt::ControlModifier);
         taper(QApplication::focusWidget(), u"z"_s);
         touche(Qt::Key_Return); // this screen has no default button: Enter does nothing
+        QVERIFY(tabulerVers(p.app->choix()->OptProfession[0]));
+        for (int k = 0; k < 2; ++k) touche(Qt::Key_Down); // the arrows walk the buttons as they are laid out
         QVERIFY(!p.app->feuille());
         touche(Qt::Key_C, Qt::AltModifier); // "&Continuer", pressed a moment later as a click is
         QTRY_VERIFY(p.app->feuille());
@@ -216,9 +218,9 @@ private slots:
             QVERIFY2(tabulerVers(cible), qPrintable(cible->objectName()));
             touche(cle);
         }
-        QCOMPARE((QStringList{f->TxtNomJoueur->text(), f->TxtNomPerso->text(), f->CmbFOR->currentText(), f->TxtNiveau[3]->text(),
-                              f->TxtPtGénération->text()}),
-                 (QStringList{u"ZOÉ😀É"_s, QApplication::clipboard()->text() + u"Z"_s, "6", "3", "2760"})); // 3000 - 100 - 100 - 2 × 20
+        QCOMPARE((QStringList{f->TxtNomJoueur->text(), f->TxtNomPerso->text(), f->TxtProfession->text(), f->CmbFOR->currentText(),
+                              f->TxtNiveau[3]->text(), f->TxtPtGénération->text()}),
+                 (QStringList{u"ZOÉ😀É"_s, QApplication::clipboard()->text() + u"Z"_s, qs(TexteProfession(2)), "6", "3", "2760"}));
         QCOMPARE(p.messages.journal(), (QStringList{boite("Erreur - Nom du Joueur", "Vous devez impérativement rentrer le nom du joueur !"),
                                                     boite("Erreur - Nom du Personnage", "Vous devez impérativement rentrer le nom du Personnage !")}));
         QVERIFY(std::chrono::steady_clock::now() - debut < std::chrono::seconds(10));
