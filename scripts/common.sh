@@ -5,7 +5,8 @@
 # Repository root, found from this file so the scripts work from any directory.
 VORN_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# Debian 12 packages needed to build, test and run the program.
+# Debian packages needed to build, test and run the program; the same names on Debian 12 and 13
+# (scripts/debian13 checks them there).
 # One array so that adding or dropping a package is a one-line change.
 VORN_PACKAGES=(
     build-essential
@@ -41,6 +42,7 @@ VORN_PACKAGES=(
     python3-pyatspi
     gir1.2-atspi-2.0
     python3-gi
+    mmdebstrap
 )
 
 # Print the packages of "$@" that dpkg does not report as installed.

@@ -31,7 +31,10 @@ bool tabulerVers(QWidget* cible) {
     for (int i = 0; i < 200 && QApplication::focusWidget() != cible; ++i) touche(Qt::Key_Tab);
     return QApplication::focusWidget() == cible;
 }
-bool activer(QWidget* fenetre) { return QApplication::setActiveWindow(fenetre), QTest::qWaitForWindowActive(fenetre); }
+bool activer(QWidget* fenetre) {
+    fenetre->activateWindow();
+    return QTest::qWaitForWindowActive(fenetre);
+}
 // The page's text (ligatures read as their letters, blanks as one), or with -bbox its pages and words.
 QString pdftotext(const QString& option, const QString& pdf) {
     QProcess p;
