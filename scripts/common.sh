@@ -41,6 +41,10 @@ VORN_PACKAGES=(
     python3-pyatspi
     gir1.2-atspi-2.0
     python3-gi
+    nlohmann-json3-dev
+    clang
+    shared-mime-info
+    xdg-utils
 )
 
 # Print the packages of "$@" that dpkg does not report as installed.
