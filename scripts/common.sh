@@ -45,6 +45,8 @@ VORN_PACKAGES=(
     clang
     shared-mime-info
     xdg-utils
+    libfile-mimeinfo-perl
+    python3-jsonschema
 )
 
 # Print the packages of "$@" that dpkg does not report as installed.
