@@ -16,7 +16,12 @@
 #include <QTranslator>
 
 ApplicationVorn::ApplicationVorn(ModuleVorn& module, Messagerie& messagerie, Des& des, std::function<void()> finir)
-    : m_(module), messagerie_(messagerie), des_(des), finir_(std::move(finir)) {}
+    : ApplicationVorn(module, messagerie, fichiersQt_, impressionQt_, des, std::move(finir)) {}
+
+ApplicationVorn::ApplicationVorn(ModuleVorn& module, Messagerie& messagerie, ChoixFichier& fichiers,
+                                 DialogueImpression& impression, Des& des, std::function<void()> finir)
+    : m_(module), messagerie_(messagerie), fichiers_(fichiers), impression_(impression), des_(des),
+      finir_(std::move(finir)) {}
 
 ApplicationVorn::~ApplicationVorn() {
     // Destroyed, not closed: the program is over and nothing may ask again.

@@ -14,7 +14,10 @@
 class ApplicationVorn final : public NavigationVorn {
 public:
     // `finir` ends the process's event loop once the user has confirmed.
+    // The desktop's own file chooser and print dialog, or those given.
     ApplicationVorn(ModuleVorn& module, Messagerie& messagerie, Des& des, std::function<void()> finir);
+    ApplicationVorn(ModuleVorn& module, Messagerie& messagerie, ChoixFichier& fichiers, DialogueImpression& impression,
+                    Des& des, std::function<void()> finir);
     ~ApplicationVorn() override;
     ApplicationVorn(const ApplicationVorn&) = delete;
     ApplicationVorn& operator=(const ApplicationVorn&) = delete;
@@ -26,6 +29,8 @@ public:
     FrmPrincipaleVorn* feuille() const { return feuille_; }
 
     Messagerie& messagerie() override { return messagerie_; }
+    ChoixFichier& fichiers() override { return fichiers_; }
+    DialogueImpression& impression() override { return impression_; }
     Des& des() override { return des_; }
     void AccueilContinue() override;
     void ChoixContinue() override;
@@ -38,7 +43,11 @@ private:
     void chargerChoix();
 
     ModuleVorn& m_;
+    ChoixFichierQt fichiersQt_;
+    DialogueImpressionQt impressionQt_;
     Messagerie& messagerie_;
+    ChoixFichier& fichiers_;
+    DialogueImpression& impression_;
     Des& des_;
     std::function<void()> finir_;
     bool termine_ = false;

@@ -382,10 +382,15 @@ void FrmPrincipaleVorn::MnuNouveau_Click() {
     }
 }
 
-void FrmPrincipaleVorn::MnuImprimer_Click() { ImprimerFiche(this, feuille); }
+void FrmPrincipaleVorn::MnuImprimer_Click() {
+    const QString echec = ImprimerFiche(this, feuille, nav.impression());
+    if (!echec.isEmpty()) {
+        nav.messagerie().Afficher(this, echec, QStringLiteral("Erreur - Impression"), Messagerie::Exclamation);
+    }
+}
 
 void FrmPrincipaleVorn::MnuExporterPDF_Click() {
-    const QString echec = ExporterFichePdf(this, feuille);
+    const QString echec = ExporterFichePdf(this, feuille, nav.fichiers());
     if (!echec.isEmpty()) {
         nav.messagerie().Afficher(this, echec, QStringLiteral("Erreur - Exportation"), Messagerie::Exclamation);
     }

@@ -1,28 +1,21 @@
 #include "ImpressionVorn.h"
 
 #include "Affichage.h"
+#include "Dialogues.h"
 #include "FenetreVorn.h"
-#include "Messagerie.h"
+#include "EcritureFichier.h"
 #include "MiseEnPage.h"
-#include "NavigationVorn.h"
 #include "TexteQt.h"
 #include "FeuilleVorn.h"
 #include "Tables.h"
 #include "VersionVorn.h"
 
-#include <QDialogButtonBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QPushButton>
-#include <QSaveFile>
-#include <QSettings>
 #include <QTextOption>
 
 #include <algorithm>
@@ -36,11 +29,6 @@ constexpr qreal HauteurMm = 297.0 - 2 * MargeMm;
 const QColor Gris(110, 110, 110);   // labels and untaken skills: still legible in black and white
 const QColor GrisClair(235, 235, 235);
 const QString Suite = QStringLiteral("…"); // ends a text cut short
-
-QPageLayout miseEnPage() {
-    return {QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(MargeMm, MargeMm, MargeMm, MargeMm),
-            QPageLayout::Millimeter};
-}
 
 struct Style {
     qreal pt = 9.5;
@@ -316,6 +304,11 @@ void DessinerFiche(QPainter& p, const FeuilleVorn& f) {
                 {7, 6, false, Gris, Qt::AlignRight});
 }
 
+QPageLayout MiseEnPageFiche() {
+    return {QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(MargeMm, MargeMm, MargeMm, MargeMm),
+            QPageLayout::Millimeter};
+}
+
 QString NomFichierPdf(const QString& nomPersonnage) {
     // Most file systems take 255 bytes a name; room is kept for ".pdf" and
     // the temporary name the file is first written under.
@@ -336,99 +329,55 @@ QString NomFichierPdf(const QString& nomPersonnage) {
     return (nom.isEmpty() ? QStringLiteral("agent") : nom) + QStringLiteral(".pdf");
 }
 
-QString EcrireFichePdf(const QString& chemin, const FeuilleVorn& feuille) {
-    const QFileInfo info(chemin);
-    const QString dossier = QDir::toNativeSeparators(info.absolutePath());
-    const QString echec = QStringLiteral("La fiche n'a pas pu être exportée dans « %1 » : %2\n\n"
-                                         "Aucun fichier n'a été écrit ni modifié.")
-                              .arg(QDir::toNativeSeparators(info.absoluteFilePath()));
-    QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly)) {
-        const QFileInfo parent(info.absolutePath());
-        if (!parent.exists()) return echec.arg(QStringLiteral("le dossier « %1 » n'existe pas.").arg(dossier));
-        if (!parent.isDir()) return echec.arg(QStringLiteral("« %1 » n'est pas un dossier.").arg(dossier));
-        if (info.isDir()) return echec.arg(QStringLiteral("c'est le nom d'un dossier."));
-        return echec.arg(QStringLiteral("le dossier « %1 » n'accepte pas l'écriture.").arg(dossier));
-    }
-    {
-        QPdfWriter pdf(&fichier);
-        pdf.setPageLayout(miseEnPage());
-        pdf.setResolution(600);
+QString EcrireFichePdf(const QString& chemin, const FeuilleVorn& feuille, const QPageLayout& mise, int resolution) {
+    return EcrireFichier(chemin, [&](QIODevice& sortie) {
+        QPdfWriter pdf(&sortie);
+        pdf.setPageLayout(mise);
+        pdf.setResolution(resolution);
         pdf.setCreator(qs(VersionVorn::Titre));
         pdf.setTitle(QStringLiteral("Fiche d'agent : ") + qs(feuille.TxtNomPerso));
         QPainter p;
-        if (!p.begin(&pdf)) {
-            fichier.cancelWriting();
-            fichier.commit();
-            return echec.arg(QStringLiteral("la page n'a pas pu être préparée."));
-        }
+        if (!p.begin(&pdf)) return QStringLiteral("la page n'a pas pu être préparée");
         DessinerFiche(p, feuille);
-        p.end();
-    }
-    if (!fichier.commit()) {
-        return echec.arg(QStringLiteral("l'écriture a échoué (disque plein ou support retiré ?)."));
-    }
-    return {};
+        return p.end() ? QString() : QStringLiteral("la page n'a pas pu être terminée");
+    });
 }
 
-ChoixFichierPdf& choixFichierPdf() {
-    static ChoixFichierPdf choix = [](QWidget* parent, const QString& propose) {
-        // The toolkit's own dialog would remember its folders in a settings
-        // file; the program keeps no state from one run to the next, so that
-        // file is pointed at a place that can be neither read nor written.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
-        QFileDialog dialogue(parent, QStringLiteral("Exporter en PDF"), QDir::homePath(),
-                             QStringLiteral("Documents PDF (*.pdf)"));
-        dialogue.setOption(QFileDialog::DontUseNativeDialog);
-        dialogue.setAcceptMode(QFileDialog::AcceptSave);
-        dialogue.setFileMode(QFileDialog::AnyFile);
-        dialogue.setDefaultSuffix(QStringLiteral("pdf"));
-        dialogue.selectFile(propose);
-        return dialogue.exec() == QDialog::Accepted ? dialogue.selectedFiles().value(0) : QString();
-    };
-    return choix;
+namespace {
+QString echec(const QString& verbe, const QString& chemin, const QString& raison) {
+    return QStringLiteral("La fiche n'a pas pu être %1 dans « %2 » : %3\n\nAucun fichier n'a été écrit ni modifié.")
+        .arg(verbe, QDir::toNativeSeparators(QFileInfo(chemin).absoluteFilePath()), raison);
 }
+} // namespace
 
-DialogueImpression& dialogueImpression() {
-    static DialogueImpression dialogue = [](QWidget* parent, QPrinter& imprimante, const DessinPage& dessiner) {
-        constexpr int Apercu = 2;
-        for (;;) {
-            QPrintDialog choix(&imprimante, parent);
-            choix.setWindowTitle(QStringLiteral("Imprimer la fiche"));
-            if (auto* boutons = choix.findChild<QDialogButtonBox*>()) {
-                QPushButton* apercu = boutons->addButton(QStringLiteral("&Aperçu…"), QDialogButtonBox::ActionRole);
-                apercu->setAccessibleName(QStringLiteral("Aperçu avant impression"));
-                QObject::connect(apercu, &QPushButton::clicked, &choix, [&choix] { choix.done(Apercu); });
-            }
-            const int reponse = choix.exec();
-            if (reponse != Apercu) return reponse == QDialog::Accepted;
-            // The preview prints by itself through its own print button;
-            // closed without printing, it leads back to the print dialog.
-            QPrintPreviewDialog apercu(&imprimante, parent);
-            apercu.setWindowTitle(QStringLiteral("Aperçu de la fiche"));
-            QObject::connect(&apercu, &QPrintPreviewDialog::paintRequested, &apercu, dessiner);
-            if (apercu.exec() == QDialog::Accepted) return false;
-        }
-    };
-    return dialogue;
-}
-
-QString ExporterFichePdf(QWidget* parent, const FeuilleVorn& feuille) {
+QString ExporterFichePdf(QWidget* parent, const FeuilleVorn& feuille, ChoixFichier& fichiers) {
     RelacherBoutonsTenus();
-    QString chemin = choixFichierPdf()(parent, NomFichierPdf(qs(feuille.TxtNomPerso)));
+    QString chemin = fichiers.Enregistrer(parent, QStringLiteral("Exporter en PDF"),
+                                          NomFichierPdf(qs(feuille.TxtNomPerso)),
+                                          QStringLiteral("Documents PDF (*.pdf)"));
     if (chemin.isEmpty()) return {};
     if (!chemin.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) chemin += QStringLiteral(".pdf");
-    return EcrireFichePdf(chemin, feuille);
+    const QString raison = EcrireFichePdf(chemin, feuille);
+    return raison.isEmpty() ? QString() : echec(QStringLiteral("exportée"), chemin, raison);
 }
 
-void ImprimerFiche(QWidget* parent, const FeuilleVorn& feuille) {
+QString ImprimerFiche(QWidget* parent, const FeuilleVorn& feuille, DialogueImpression& dialogue) {
     RelacherBoutonsTenus();
     QPrinter imprimante(QPrinter::HighResolution);
-    imprimante.setPageLayout(miseEnPage());
+    imprimante.setPageLayout(MiseEnPageFiche());
     imprimante.setDocName(QStringLiteral("Fiche d'agent : ") + qs(feuille.TxtNomPerso));
-    const DessinPage dessiner = [&feuille](QPrinter* cible) {
+    const DialogueImpression::DessinPage dessiner = [&feuille](QPrinter* cible) {
         QPainter p;
         if (p.begin(cible)) DessinerFiche(p, feuille);
     };
-    if (dialogueImpression()(parent, imprimante, dessiner)) dessiner(&imprimante);
+    if (!dialogue.Choisir(parent, imprimante, dessiner)) return {};
+    // Printed to a PDF file: written by the program's own writer, whole or not
+    // at all, rather than by the toolkit straight into the file.
+    if (imprimante.outputFormat() == QPrinter::PdfFormat && !imprimante.outputFileName().isEmpty()) {
+        const QString chemin = imprimante.outputFileName();
+        const QString raison = EcrireFichePdf(chemin, feuille, imprimante.pageLayout(), 600);
+        return raison.isEmpty() ? QString() : echec(QStringLiteral("imprimée"), chemin, raison);
+    }
+    dessiner(&imprimante);
+    return {};
 }

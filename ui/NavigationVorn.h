@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Dialogues.h"
 #include "Messagerie.h"
 
 class Des;
@@ -9,7 +10,10 @@ class QWidget;
 class NavigationVorn {
 public:
     virtual ~NavigationVorn() = default;
+    // The dialogs, each behind its own interface: message boxes, the file chooser, the print dialog.
     virtual Messagerie& messagerie() = 0;
+    virtual ChoixFichier& fichiers() = 0;
+    virtual DialogueImpression& impression() = 0;
     virtual Des& des() = 0;
     virtual void AccueilContinue() = 0;  // welcome hidden, choice screen loaded
     virtual void ChoixContinue() = 0;    // choice screen unloaded, sheet loaded

@@ -8,6 +8,31 @@ std::int16_t MessagerieScriptee::Afficher(QWidget*, const QString& texte, const 
     return r;
 }
 
+namespace {
+template <typename T> T prochaine(std::deque<T>& reponses) {
+    if (reponses.empty()) return {};
+    T r = std::move(reponses.front());
+    reponses.pop_front();
+    return r;
+}
+} // namespace
+
+QString FichiersScriptes::Enregistrer(QWidget*, const QString& titre, const QString& propose, const QString& filtres) {
+    demandes << u"%1 | %2 | %3"_s.arg(titre, propose, filtres);
+    return prochaine(reponses);
+}
+
+QString FichiersScriptes::Ouvrir(QWidget*, const QString& titre, const QString& filtres) {
+    demandes << u"%1 | %2"_s.arg(titre, filtres);
+    return prochaine(reponses);
+}
+
+bool ImpressionScriptee::Choisir(QWidget*, QPrinter& imprimante, const DessinPage&) {
+    ++ouvertures;
+    const Reponse r = prochaine(reponses);
+    return r && r(imprimante);
+}
+
 QStringList MessagerieScriptee::journal() const {
     QStringList j;
     for (const Message& m : vus) j << boite(m.titre, m.texte, m.code);

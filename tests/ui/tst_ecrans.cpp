@@ -254,7 +254,7 @@ private slots:
         QStringList vus;
         auto* fleche = fiche->findChild<QWidget*>(u"UpDownNiv(2)"_s)->findChild<QAbstractButton*>(u"haut"_s);
         QTest::mousePress(fleche, Qt::LeftButton); // held (it repeats) until the dialog opens
-        dialogueImpression() = [&](QWidget*, QPrinter&, const DessinPage&) { return (vus << u"%1"_s.arg(fleche->isDown())).isEmpty(); };
+        p.impression.repondre([&](QPrinter&) { return (vus << u"%1"_s.arg(fleche->isDown())).isEmpty(); });
         fiche->MnuImprimer->trigger(); // cancelled
         for (QAction* a : fiche->findChild<QMenuBar*>()->actions() + fiche->MnuAgent->actions() + fiche->MnuPtInt->actions())
             vus << (a->menu() ? a->menu()->objectName() : a->objectName()) + u'|' + a->text() + u'|' + a->shortcut().toString();
@@ -263,35 +263,51 @@ private slots:
                                    u"MnuAPropos|&À Propos|"_s}));
     }
 
+    // PDF export and printing to a PDF file go through the same writer: a complete file, or the box with the
+    // system's own reason and the old file untouched. The full disk is checked in tests/disque.
     void exportation_data() {
+        QTest::addColumn<bool>("imprimer"); // through the print dialog's PDF file, else the export
         QTest::addColumn<QString>("chemin");
-        QTest::addColumn<QString>("raison"); // none: exported
-        QTest::newRow("dossier absent") << u"absent/fiche.pdf"_s << u"n'existe pas"_s;
-        QTest::newRow("parent fichier") << u"ancien.pdf/fiche.pdf"_s << u"n'est pas un dossier"_s;
-        QTest::newRow("/proc") << u"/proc/fiche.pdf"_s << u"n'accepte pas l'écriture"_s;
-        QTest::newRow("remplace, .pdf ajouté") << u"ancien"_s << QString();
+        QTest::addColumn<QString>("raison"); // none: written
+        QTest::newRow("dossier absent") << false << u"absent/fiche.pdf"_s << u"Aucun fichier ou dossier"_s;
+        QTest::newRow("parent fichier") << false << u"ancien.pdf/fiche.pdf"_s << u"Not a directory"_s;
+        QTest::newRow("un dossier") << false << u"dossier.pdf"_s << u"associé à un répertoire"_s;
+        QTest::newRow("remplace, .pdf ajouté") << false << u"ancien"_s << QString();
+        QTest::newRow("impression, dossier absent") << true << u"absent/fiche.pdf"_s << u"Aucun fichier ou dossier"_s;
+        QTest::newRow("impression, remplace") << true << u"ancien.pdf"_s << QString();
     }
     void exportation() {
+        QFETCH(bool, imprimer);
         QFETCH(QString, chemin);
         QFETCH(QString, raison);
         QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(u"dossier.pdf"_s));
         QFile ancien(dir.filePath(u"ancien.pdf"_s));
         QVERIFY(ancien.open(QIODevice::WriteOnly) && ancien.write(QByteArray(500000, 'x')) && ancien.flush());
         ProgrammeTest p;
         FrmPrincipaleVorn* f = agent(p, u" A/B :C "_s);
         const QImage avant = f->grab().toImage();
-        choixFichierPdf() = [&](QWidget*, const QString& propose) { return propose == u"A_B _C.pdf"_s ? chemin : QString(); };
         chemin = QDir(dir.path()).filePath(chemin);
-        f->MnuExporterPDF->trigger();
+        if (imprimer) {
+            p.impression.repondre([&chemin](QPrinter& imprimante) {
+                imprimante.setOutputFileName(chemin);
+                return imprimante.outputFormat() == QPrinter::PdfFormat;
+            });
+            f->MnuImprimer->trigger();
+        } else {
+            p.fichiers.repondre(chemin);
+            f->MnuExporterPDF->trigger();
+            QCOMPARE(p.fichiers.demandes, QStringList{u"Exporter en PDF | A_B _C.pdf | Documents PDF (*.pdf)"_s});
+        }
         QCOMPARE(f->grab().toImage(), avant);
-        const QRegularExpression boite(u"(?s)^Erreur - Exportation [|] La fiche n'a pas pu .*%1.* [|] 48$"_s.arg(raison));
+        const QString titre = imprimer ? u"Impression"_s : u"Exportation"_s;
+        const QRegularExpression boite(u"(?s)^Erreur - %1 [|] La fiche n'a pas pu .*%2.*\n\nAucun fichier .* [|] 48$"_s.arg(titre, raison));
         QCOMPARE(p.messages.journal().join(u'\n').contains(boite), !raison.isEmpty());
-        QVERIFY(!QFileInfo::exists(chemin) && QDir(dir.path()).entryList(QDir::Files) == QStringList{u"ancien.pdf"_s});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot), (QStringList{u"ancien.pdf"_s, u"dossier.pdf"_s}));
         // Replaced whole (a page is far smaller than the old file), or not at all.
         QCOMPARE(QFileInfo(ancien.fileName()).size() < 500000 && pdftotext(u"-raw"_s, ancien.fileName()).contains(u"A/B :C"_s),
                  raison.isEmpty());
     }
-
 };
 
 QTEST_MAIN(TestEcrans)
