@@ -22,7 +22,8 @@ public:
     ApplicationVorn(const ApplicationVorn&) = delete;
     ApplicationVorn& operator=(const ApplicationVorn&) = delete;
 
-    void Demarrer();
+    // The welcome screen; with `fichier`, that agent's sheet instead, or its refusal then the welcome screen.
+    void Demarrer(const QString& fichier = {});
 
     FrmAccueilVorn* accueil() const { return accueil_; }
     FrmChoixVorn* choix() const { return choix_; }
@@ -35,6 +36,7 @@ public:
     void AccueilContinue() override;
     void ChoixContinue() override;
     void NouvelAgent() override;
+    bool OuvrirAgent(QWidget* parent, const QString& chemin) override;
     void APropos(QWidget* feuille) override;
     bool ConfirmerQuitter(QWidget* parent) override;
     bool termine() const override { return termine_; }

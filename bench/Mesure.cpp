@@ -23,7 +23,7 @@ namespace {
 // No box ever opens: questions are answered "Non", and every message is
 // counted so that a refused action cannot pass for a measured one.
 struct MessagerieMuette final : Messagerie {
-    std::int16_t Afficher(QWidget*, const QString&, const QString&, int code) override {
+    std::int16_t Afficher(QWidget*, const QString&, const QString&, int code, const QString&) override {
         ++vus;
         return code == QuestionOuiNon ? Non : Ok;
     }

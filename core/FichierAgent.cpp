@@ -286,8 +286,9 @@ ChoixFichier lire(const json& racine) {
     }
 
     const json& comp = objet(membre(racine, "competences", ""), "competences");
-    for (const auto& [cle, valeur] : comp.items()) {
-        if (std::none_of(Competences.begin(), Competences.end(), [&](const auto& x) { return x.nom == cle; })) {
+    for (const auto& element : comp.items()) {
+        const std::string& cle = element.key();
+        if (std::none_of(Competences.begin(), Competences.end(), [&cle](const auto& x) { return x.nom == cle; })) {
             refuser("Compétence " + guillemets(cle) + " inconnue");
         }
     }

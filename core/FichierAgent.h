@@ -15,6 +15,8 @@ inline constexpr std::string_view FormatAgent = "ZazUvureVorn-agent";
 inline constexpr int VersionAgent = 1;
 // Larger files are refused before they are read: a real agent takes about 2 KiB.
 inline constexpr std::size_t TailleMaxAgent = std::size_t{1} << 20;
+// The file chooser's filter for agent files.
+inline constexpr std::string_view FiltreAgents = "Agents ZazUvureVorn (*.vorn)";
 
 // The file's text for the agent on the sheet.
 std::string EcrireAgent(const FeuilleVorn& f);

@@ -1,7 +1,7 @@
 #include "Programme.h"
 
-std::int16_t MessagerieScriptee::Afficher(QWidget*, const QString& texte, const QString& titre, int code) {
-    vus.push_back({texte, titre, code});
+std::int16_t MessagerieScriptee::Afficher(QWidget*, const QString& texte, const QString& titre, int code, const QString& informatif) {
+    vus.push_back({texte, titre, code, informatif});
     if (code != QuestionOuiNon) return Ok;
     const std::int16_t r = reponses.empty() ? Non : reponses.front();
     if (!reponses.empty()) reponses.pop_front();

@@ -12,8 +12,8 @@ using namespace Qt::StringLiterals;
 
 // Answers message boxes from a script (No when none is left) and records every one shown.
 struct MessagerieScriptee final : Messagerie {
-    struct Message { QString texte, titre; int code; };
-    std::int16_t Afficher(QWidget* parent, const QString& texte, const QString& titre, int code) override;
+    struct Message { QString texte, titre; int code; QString informatif = {}; };
+    std::int16_t Afficher(QWidget* parent, const QString& texte, const QString& titre, int code, const QString& informatif = {}) override;
     void repondre(std::int16_t reponse) { reponses.push_back(reponse); }
     QStringList journal() const; // every box shown, in order, as boite() writes it
     std::deque<std::int16_t> reponses; // for code 292; OK boxes need none
