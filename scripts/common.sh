@@ -34,6 +34,7 @@ VORN_PACKAGES=(
     appstream
     desktop-file-utils
     poppler-utils
+    qpdf
     at-spi2-core
     dbus-x11
     dbus-daemon
