@@ -13,6 +13,7 @@ VORN_PACKAGES=(
     g++
     pkg-config
     qt6-base-dev
+    qt6-svg-dev
     qt6-translations-l10n
     libgl-dev
     libvulkan-dev

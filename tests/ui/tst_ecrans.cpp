@@ -3,7 +3,7 @@
 
 #include "FrmAProposVorn.h"
 #include "FrmChpExpérienceVorn.h"
-#include "ImpressionVorn.h"
+#include "FichierPdf.h"
 #include "UpDownNiv.h"
 
 namespace {
