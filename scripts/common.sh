@@ -13,6 +13,7 @@ VORN_PACKAGES=(
     g++
     pkg-config
     qt6-base-dev
+    qt6-svg-dev
     qt6-translations-l10n
     libgl-dev
     libvulkan-dev
@@ -34,6 +35,7 @@ VORN_PACKAGES=(
     appstream
     desktop-file-utils
     poppler-utils
+    qpdf
     at-spi2-core
     dbus-x11
     dbus-daemon

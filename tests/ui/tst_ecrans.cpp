@@ -5,7 +5,7 @@
 #include "FichierAgent.h"
 #include "FrmAProposVorn.h"
 #include "FrmChpExpérienceVorn.h"
-#include "ImpressionVorn.h"
+#include "FichierPdf.h"
 #include "UpDownNiv.h"
 
 namespace {
