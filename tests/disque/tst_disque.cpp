@@ -3,6 +3,8 @@
 // byte; no temporary file is ever left. Runs on the tmpfs that disque-plein.sh mounts at $VORN_DISQUE.
 #include "Programme.h"
 
+#include "FichierAgent.h"
+
 #include <fcntl.h>
 #include <sys/statvfs.h>
 
@@ -45,6 +47,15 @@ const std::vector<Ecriture>& ecritures() {
              f->MnuImprimer->trigger();
          },
          qpdfCheck},
+        {u"enregistrement de l'agent"_s, u"Erreur - Enregistrement"_s,
+         [](ProgrammeTest& p, FrmPrincipaleVorn* f, const QString& chemin) {
+             p.fichiers.repondre(chemin);
+             f->MnuEnregistrerSous->trigger();
+         },
+         [](const QString& chemin) { // the agent opens again, whole
+             QFile lu(chemin);
+             return lu.open(QIODevice::ReadOnly) ? qs(VerifierAgent(lu.readAll().toStdString())) : lu.errorString();
+         }},
     };
     return toutes;
 }
