@@ -533,6 +533,12 @@ std::string NomFichierAgent(std::string_view nomPerso) {
         const auto u = static_cast<unsigned char>(c);
         if (u < 0x20 || u == 0x7F || std::string_view(":*?\"<>|\\/").find(c) != std::string_view::npos) c = '_';
     }
+    // File systems take 255 bytes a name: cut on a character's first byte, room left for the extension.
+    if (n.size() > 240) {
+        std::size_t fin = 240;
+        while (fin > 0 && (static_cast<unsigned char>(n[fin]) & 0xC0) == 0x80) --fin;
+        n.resize(fin);
+    }
     // Windows drops trailing dots and blanks; a name of nothing but those would vanish.
     while (!n.empty() && (n.back() == '.' || n.back() == ' ')) n.pop_back();
     if (n.empty()) n = "agent";

@@ -33,5 +33,6 @@ std::string OuvrirAgent(std::string_view contenu, ModuleVorn& m, FeuilleVorn& f)
 std::string VerifierAgent(std::string_view contenu);
 
 // A file name that FAT, exFAT and SMB shares accept, from the character's
-// name: their forbidden characters and control characters become '_'.
+// name: their forbidden characters and control characters become '_', and
+// a long name is cut to what file systems take.
 std::string NomFichierAgent(std::string_view nomPerso);

@@ -234,8 +234,11 @@ TEST(FichierAgent, LesFichiersAbimesOuHostilesSontRefusesAvecLeurRaison) {
 }
 
 TEST(FichierAgent, LeNomProposeEstCeluiDuPersonnageSansCaracteresInterdits) {
-    const std::array<std::pair<std::string_view, std::string_view>, 4> cas{{
-        {"BOND", "BOND.vorn"}, {"a:b*c?d\"e<f>g|h\\i/j\tk", "a_b_c_d_e_f_g_h_i_j_k.vorn"}, {"Zoé. ", "Zoé.vorn"}, {"..", "agent.vorn"}}};
+    std::string long_(239, 'a');
+    long_ += "éé";
+    const std::array<std::pair<std::string_view, std::string>, 5> cas{{
+        {"BOND", "BOND.vorn"}, {"a:b*c?d\"e<f>g|h\\i/j\tk", "a_b_c_d_e_f_g_h_i_j_k.vorn"}, {"Zoé. ", "Zoé.vorn"}, {"..", "agent.vorn"},
+        {long_, std::string(239, 'a') + ".vorn"}}}; // not cut inside a character
     for (const auto& [nom, fichier] : cas) EXPECT_EQ(NomFichierAgent(nom), fichier);
 }
 
