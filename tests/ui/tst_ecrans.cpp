@@ -316,8 +316,8 @@ private slots:
         p.messages.repondre(Messagerie::Oui);
         p.fichiers.repondre(dir.filePath(u"absent.vorn"_s)); // not there: the system's reason
         f->MnuOuvrir->trigger();
-        QCOMPARE(questions(), (QStringList{u"Ouvrir|Les modifications de l'agent n'ont pas été enregistrées."_s, u"Ouvrir|Les modifications de l'agent n'ont pas été enregistrées."_s,
-                               u"Erreur - Ouverture|"_s, u"Ouvrir|Les modifications de l'agent n'ont pas été enregistrées."_s, u"Erreur - Ouverture|"_s}));
+        const QString ouvrir = u"Ouvrir|Les modifications de l'agent n'ont pas été enregistrées."_s;
+        QCOMPARE(questions(), (QStringList{ouvrir, ouvrir, u"Erreur - Ouverture|"_s, ouvrir, u"Erreur - Ouverture|"_s}));
         traiterEvenements();
         QCOMPARE(std::tuple(p.app->feuille(), f->grab().toImage() == avant), std::tuple(f, true));
         p.fichiers.repondre(dir.filePath(u"absent/agent.vorn"_s));
