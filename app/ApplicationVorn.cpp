@@ -1,5 +1,7 @@
 #include "ApplicationVorn.h"
 
+#include "FichierAgent.h"
+
 #include "Choix.h"
 #include "FrmAProposVorn.h"
 #include "FrmAccueilVorn.h"
@@ -11,12 +13,20 @@
 #include "TexteQt.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
 ApplicationVorn::ApplicationVorn(ModuleVorn& module, Messagerie& messagerie, Des& des, std::function<void()> finir)
-    : m_(module), messagerie_(messagerie), des_(des), finir_(std::move(finir)) {}
+    : ApplicationVorn(module, messagerie, fichiersQt_, impressionQt_, des, std::move(finir)) {}
+
+ApplicationVorn::ApplicationVorn(ModuleVorn& module, Messagerie& messagerie, ChoixFichier& fichiers,
+                                 DialogueImpression& impression, Des& des, std::function<void()> finir)
+    : m_(module), messagerie_(messagerie), fichiers_(fichiers), impression_(impression), des_(des),
+      finir_(std::move(finir)) {}
 
 ApplicationVorn::~ApplicationVorn() {
     // Destroyed, not closed: the program is over and nothing may ask again.
@@ -26,7 +36,8 @@ ApplicationVorn::~ApplicationVorn() {
     delete accueil_.data();
 }
 
-void ApplicationVorn::Demarrer() {
+void ApplicationVorn::Demarrer(const QString& fichier) {
+    if (!fichier.isEmpty() && OuvrirAgent(nullptr, fichier)) return;
     accueil_ = new FrmAccueilVorn(m_, *this);
     accueil_->show();
 }
@@ -60,13 +71,50 @@ void ApplicationVorn::NouvelAgent() {
     chargerChoix();
 }
 
+bool ApplicationVorn::OuvrirAgent(QWidget* parent, const QString& chemin) {
+    QFile fichier(chemin);
+    QString raison;
+    std::string contenu;
+    if (!fichier.open(QIODevice::ReadOnly)) {
+        raison = fichier.errorString();
+    } else {
+        // One byte past the limit is enough for the reader to refuse the file unparsed.
+        const QByteArray octets = fichier.read(static_cast<qint64>(TailleMaxAgent) + 1);
+        if (fichier.error() != QFileDevice::NoError) raison = fichier.errorString();
+        contenu = octets.toStdString();
+    }
+    // Checked on a record of its own: a refused file leaves the agent on screen as it was.
+    if (raison.isEmpty()) raison = qs(VerifierAgent(contenu));
+    if (!raison.isEmpty()) {
+        const QString texte = QStringLiteral("L'agent n'a pas pu être ouvert depuis « %1 » : %2")
+                                  .arg(QDir::toNativeSeparators(QFileInfo(chemin).absoluteFilePath()), raison);
+        messagerie_.Afficher(parent, texte, qs(TitreOuverture), Messagerie::Exclamation);
+        return false;
+    }
+    for (FenetreVorn* ecran : {static_cast<FenetreVorn*>(choix_), static_cast<FenetreVorn*>(feuille_)}) {
+        if (!ecran) continue;
+        ecran->ConfirmerQuitter = 0;
+        ecran->close();
+        // Possibly inside one of its handlers: destroyed once that returns.
+        ecran->deleteLater();
+    }
+    choix_ = nullptr;
+    if (accueil_) accueil_->hide();
+    feuille_ = new FrmPrincipaleVorn(m_, *this, &contenu);
+    feuille_->cheminAgent = chemin;
+    feuille_->show();
+    return true;
+}
+
 void ApplicationVorn::APropos(QWidget* feuille) {
     FrmAProposVorn boite(feuille);
     boite.exec();
 }
 
 bool ApplicationVorn::ConfirmerQuitter(QWidget* parent) {
-    m_.Reponse = messagerie_.Afficher(parent, qs(QuestionQuitter), qs(TitreQuitter), Messagerie::QuestionOuiNon);
+    const QString informatif = feuille_ && feuille_->agentModifie() ? qs(ModificationsNonEnregistrees) : QString();
+    m_.Reponse =
+        messagerie_.Afficher(parent, qs(QuestionQuitter), qs(TitreQuitter), Messagerie::QuestionOuiNon, informatif);
     if (m_.Reponse != Messagerie::Oui) return false;
     termine_ = true;
     for (QWidget* w : {static_cast<QWidget*>(feuille_), static_cast<QWidget*>(choix_),
@@ -103,6 +151,7 @@ int LancerVorn(int argc, char** argv) {
     MessagerieQt messagerie;
     DesAleatoires des;
     ApplicationVorn vorn(module, messagerie, des, [] { QCoreApplication::exit(0); });
-    vorn.Demarrer();
+    // An agent file given on the command line (as the desktop does on a double-click) opens on its sheet.
+    vorn.Demarrer(QApplication::arguments().value(1));
     return QApplication::exec();
 }

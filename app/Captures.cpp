@@ -3,6 +3,7 @@
 #include "ApplicationVorn.h"
 #include "Choix.h"
 #include "FrmAProposVorn.h"
+#include "FichierPdf.h"
 #include "FrmChpExpérienceVorn.h"
 #include "ModuleVorn.h"
 
@@ -89,5 +90,9 @@ int main(int argc, char** argv) {
 
     FrmAProposVorn apropos(feuille);
     enregistrer(&apropos, dossier, QStringLiteral("apropos.png"));
+
+    // The printed page, which scripts/screenshots turns into a picture.
+    const QString raison = EcrireFichePdf(dossier.filePath(QStringLiteral("impression.pdf")), f);
+    if (!raison.isEmpty()) qFatal("impression.pdf: %s", qPrintable(raison));
     return 0;
 }

@@ -3,11 +3,14 @@
 //   vorn_mesure actions [N]    the choice's "&Continuer" to the sheet's first frame, then
 //                              N timed user actions of each kind on the sheet
 //   vorn_mesure seule GENRE N  N untimed actions of one kind, for an instruction counter
+//   vorn_mesure ouverture      an agent file opened from the choice screen to the sheet's first frame
+//   vorn_mesure enregistrement N   N saves of the sheet's agent by "&Enregistrer", their median
 
 #include "Mesures.h"
 
 #include "ApplicationVorn.h"
 #include "Choix.h"
+#include "FichierAgent.h"
 #include "FrmChpExpérienceVorn.h"
 #include "UpDownNiv.h"
 
@@ -23,7 +26,7 @@ namespace {
 // No box ever opens: questions are answered "Non", and every message is
 // counted so that a refused action cannot pass for a measured one.
 struct MessagerieMuette final : Messagerie {
-    std::int16_t Afficher(QWidget*, const QString&, const QString&, int code) override {
+    std::int16_t Afficher(QWidget*, const QString&, const QString&, int code, const QString&) override {
         ++vus;
         return code == QuestionOuiNon ? Non : Ok;
     }
@@ -49,6 +52,17 @@ struct Session {
         vorn.choix()->TxtNomPerso->setText(QStringLiteral("AGENT"));
         vorn.choix()->OptRang[0]->click();
     }
+    // From the choice screen, an agent file opened to the sheet's first frame, through the
+    // same hand-over as "&Continuer" (what "&Ouvrir…" does once a file is chosen).
+    void ouvrir(const QString& chemin) {
+        guet.viser(QStringLiteral("FrmPrincipaleVorn"));
+        const long long cpu0 = mesure::cpuNs();
+        const long long t0 = mesure::horloge();
+        if (!vorn.OuvrirAgent(vorn.choix(), chemin)) std::exit(3);
+        guet.attendre();
+        std::printf("ouverture_ms=%.3f\nouverture_cpu_ms=%.3f\n", mesure::ms(guet.instantNs - t0),
+                    mesure::ms(guet.instantCpuNs - cpu0));
+    }
     // From the click to the sheet's first frame.
     void continuer() {
         guet.viser(QStringLiteral("FrmPrincipaleVorn"));
@@ -61,6 +75,27 @@ struct Session {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
+
+// A "00" agent with some choices made, as a file: what the opening measurement reads.
+QString fichierAgent(const QString& dossier) {
+    ModuleVorn m;
+    ChargerChoix(m);
+    m.NomJoueur = "JOUEUR";
+    ChoisirRang(m, 0);
+    DesAleatoires des(1);
+    ValiderChoix(m, "AGENT", des);
+    FeuilleVorn f(m);
+    f.Charger();
+    f.ChoisirCaract(Caract::FOR, 7);
+    f.ChoisirDescription(Description::Apparence, 3);
+    f.PrendreCompetence(14);
+    f.MonterNiveau(14);
+    const QString chemin = dossier + QStringLiteral("/agent.vorn");
+    QFile fichier(chemin);
+    const std::string texte = EcrireAgent(f);
+    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(texte.data(), static_cast<qint64>(texte.size())) < 0) std::exit(3);
+    return chemin;
+}
 
 // The sheet's four user actions, each in two alternating directions by the
 // parity of k; false for a kind of no such name.
@@ -140,6 +175,31 @@ int main(int argc, char** argv) {
         return mesure::demarrage(QStringLiteral("FrmAccueilVorn"), [&vorn] { vorn.Demarrer(); });
     }
     const int n = argc > 2 ? std::max(1, std::atoi(argv[argc - 1])) : 1000;
+    if (mode == "ouverture") {
+        QTemporaryDir dossier;
+        const QString chemin = fichierAgent(dossier.path());
+        Session s;
+        s.ouvrir(chemin);
+        return 0;
+    }
+    if (mode == "enregistrement") {
+        // "&Enregistrer" on the sheet, to a file saved there before: the whole agent written again.
+        QTemporaryDir dossier;
+        Session s;
+        s.continuer();
+        FrmPrincipaleVorn* f = s.vorn.feuille();
+        f->cheminAgent = dossier.filePath(QStringLiteral("agent.vorn"));
+        std::vector<long long> ns;
+        for (int k = 0; k < Chauffe + n; ++k) {
+            f->ChkComp[k % 2]->click(); // changed each time, as a player saves a changed agent
+            const long long t0 = mesure::horloge();
+            f->MnuEnregistrer->trigger();
+            if (k >= Chauffe) ns.push_back(mesure::horloge() - t0);
+        }
+        std::sort(ns.begin(), ns.end());
+        std::printf("enregistrement_ms=%.4f\n", mesure::ms(ns[ns.size() / 2]));
+        return s.messages.vus == 0 && QFile::exists(f->cheminAgent) ? 0 : 1;
+    }
     if (mode == "actions" || (mode == "seule" && argc > 3)) {
         Session s;
         s.continuer();
@@ -149,5 +209,5 @@ int main(int argc, char** argv) {
             if (!a.agir(argv[2], k)) return 2;
         return a.verifier(argv[2] == std::string("age") ? n : 0) ? 0 : 1;
     }
-    return 2; // usage: vorn_mesure demarrage|actions [N]|seule GENRE N
+    return 2; // usage: vorn_mesure demarrage|ouverture|enregistrement N|actions [N]|seule GENRE N
 }

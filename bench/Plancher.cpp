@@ -4,6 +4,7 @@
 
 #include "Mesures.h"
 
+#include <QSvgRenderer>
 #include <QtWidgets>
 
 constexpr int tw(int twips) { return (twips + 7) / 15; }
@@ -20,10 +21,14 @@ int main(int argc, char** argv) {
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(&traduction);
     }
-    // The cheapest way Qt reads a PNG: its format named, no plugin asked.
-    QImageReader lecteur(QStringLiteral(":/vorn/vorn.png"), "png");
-    lecteur.setAutoDetectImageFormat(false);
-    const QPixmap image = QPixmap::fromImage(lecteur.read());
+    // The emblem drawn from its SVG, as the program does.
+    QImage dessin(78, 79, QImage::Format_RGB32);
+    dessin.fill(QColor(224, 224, 224));
+    QPainter peintre(&dessin);
+    peintre.setRenderHint(QPainter::Antialiasing);
+    QSvgRenderer(QStringLiteral(":/vorn/zazuvurevorn.svg")).render(&peintre, QRectF(0, 0, 78, 78));
+    peintre.end();
+    const QPixmap image = QPixmap::fromImage(dessin);
     QApplication::setWindowIcon(image);
     QFont police = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     police.setStyleHint(QFont::SansSerif);

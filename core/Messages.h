@@ -25,3 +25,10 @@ inline constexpr std::string_view TitreQuitter = "Quitter";
 inline constexpr std::string_view QuestionQuitter = "Etes-vous sûr de vouloir quitter le programme ?";
 inline constexpr std::string_view TitreNouveau = "Nouveau";
 inline constexpr std::string_view QuestionNouveau = "Etes-vous sûr de vouloir créer un nouvel agent ?";
+inline constexpr std::string_view TitreOuvrir = "Ouvrir";
+inline constexpr std::string_view QuestionOuvrir = "Etes-vous sûr de vouloir ouvrir un autre agent ?";
+// Under the quit, new-agent and open questions while the agent on the sheet is not the one last saved or opened.
+inline constexpr std::string_view ModificationsNonEnregistrees = "Les modifications de l'agent n'ont pas été enregistrées.";
+
+inline constexpr std::string_view TitreOuverture = "Erreur - Ouverture";
+inline constexpr std::string_view TitreEnregistrement = "Erreur - Enregistrement";

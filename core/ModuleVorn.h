@@ -79,6 +79,8 @@ struct ModuleVorn {
     // A new agent: every field back to its start value except the player's
     // name and the four values the sheet sets again before reading them.
     void Reinitialiser();
+
+    bool operator==(const ModuleVorn&) const = default;
 };
 
 // The five characteristics, in the order of the sheet's lists.

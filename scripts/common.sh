@@ -14,6 +14,7 @@ VORN_PACKAGES=(
     g++
     pkg-config
     qt6-base-dev
+    qt6-svg-dev
     qt6-translations-l10n
     libgl-dev
     libvulkan-dev
@@ -35,6 +36,7 @@ VORN_PACKAGES=(
     appstream
     desktop-file-utils
     poppler-utils
+    qpdf
     at-spi2-core
     dbus-x11
     dbus-daemon
@@ -43,6 +45,12 @@ VORN_PACKAGES=(
     gir1.2-atspi-2.0
     python3-gi
     mmdebstrap
+    nlohmann-json3-dev
+    clang
+    shared-mime-info
+    xdg-utils
+    libfile-mimeinfo-perl
+    python3-jsonschema
 )
 
 # Print the packages of "$@" that dpkg does not report as installed.

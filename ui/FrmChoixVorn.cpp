@@ -2,6 +2,7 @@
 
 #include "ChampNomFiltre.h"
 #include "Choix.h"
+#include "FichierAgent.h"
 #include "Messages.h"
 #include "MiseEnPage.h"
 #include "Placement.h"
@@ -110,6 +111,11 @@ FrmChoixVorn::FrmChoixVorn(ModuleVorn& module, NavigationVorn& navigation) : Fen
     BtnQuitterChoix = new QPushButton(QStringLiteral("&Quitter"), this);
     nommer(BtnQuitterChoix, QStringLiteral("BtnQuitterChoix"), QStringLiteral("Quitter"));
     placer(BtnQuitterChoix, 3960, 4920, 1455, 375);
+    // An agent saved earlier starts from its sheet: in the free corner right of "&Quitter", the same size.
+    BtnOuvrirChoix = new QPushButton(QStringLiteral("&Ouvrir…"), this);
+    nommer(BtnOuvrirChoix, QStringLiteral("BtnOuvrirChoix"), QStringLiteral("Ouvrir un agent"));
+    placer(BtnOuvrirChoix, 5640, 4920, 1455, 375);
+    connect(BtnOuvrirChoix, &QPushButton::clicked, this, [this] { BtnOuvrirChoix_Click(); });
     connect(BtnContinuerChoix, &QPushButton::clicked, this, [this] { BtnContinuerChoix_Click(); });
     connect(BtnQuitterChoix, &QPushButton::clicked, this, [this] { BtnQuitterChoix_Click(); });
 
@@ -123,6 +129,7 @@ FrmChoixVorn::FrmChoixVorn(ModuleVorn& module, NavigationVorn& navigation) : Fen
     suivant(BtnQuitterChoix);
     for (auto* o : OptSexe) suivant(o);
     for (auto* o : OptProfession) suivant(o);
+    suivant(BtnOuvrirChoix);
 
     Form_Load();
     TxtNomPerso->setFocus();
@@ -159,6 +166,13 @@ void FrmChoixVorn::BtnContinuerChoix_Click() {
 
 void FrmChoixVorn::BtnQuitterChoix_Click() {
     if (!nav.ConfirmerQuitter(this)) rendreFocus(TxtNomPerso);
+}
+
+void FrmChoixVorn::BtnOuvrirChoix_Click() {
+    QWidget* utilise = focusWidget();
+    const QString chemin = nav.fichiers().Ouvrir(this, QStringLiteral("Ouvrir un agent"), qs(FiltreAgents));
+    // Opened, the agent's sheet takes this screen's place; otherwise the choice goes on here.
+    if (chemin.isEmpty() || !nav.OuvrirAgent(this, chemin)) rendreFocus(utilise);
 }
 
 bool FrmChoixVorn::Form_Unload() {

@@ -25,6 +25,7 @@ public:
     std::array<QRadioButton*, 7> OptProfession{};
     QPushButton* BtnContinuerChoix;
     QPushButton* BtnQuitterChoix;
+    QPushButton* BtnOuvrirChoix;
 
     void Form_Load();
     void OptRang_Click(int index);
@@ -32,6 +33,7 @@ public:
     void OptProfession_Click(int index);
     void BtnContinuerChoix_Click();
     void BtnQuitterChoix_Click();
+    void BtnOuvrirChoix_Click();
 
 protected:
     bool Form_Unload() override;

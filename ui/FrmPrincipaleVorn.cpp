@@ -3,10 +3,13 @@
 #include "Affichage.h"
 #include "Couleurs.h"
 #include "AccessibiliteVorn.h"
+#include "EcritureFichier.h"
+#include "FichierAgent.h"
 #include "FrmChpExpérienceVorn.h"
 #include "ImpressionVorn.h"
 #include "MiseEnPage.h"
 #include "Placement.h"
+#include "Messages.h"
 #include "ModuleVorn.h"
 #include "NavigationVorn.h"
 #include "Texte.h"
@@ -16,6 +19,8 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QEvent>
 #include <QGroupBox>
 #include <QItemSelectionModel>
@@ -75,8 +80,8 @@ void remplir(QListWidget* lst, const std::vector<std::string>& lignes) {
 }
 } // namespace
 
-FrmPrincipaleVorn::FrmPrincipaleVorn(ModuleVorn& module, NavigationVorn& navigation)
-    : FenetreVorn(module, navigation), feuille(module) {
+FrmPrincipaleVorn::FrmPrincipaleVorn(ModuleVorn& module, NavigationVorn& navigation, const std::string* agent)
+    : FenetreVorn(module, navigation), feuille(module), agentOuvert_(agent) {
     setObjectName(QStringLiteral("FrmPrincipaleVorn"));
     setWindowTitle(QStringLiteral("Création - Vorn"));
     setWindowIcon(imageVorn());
@@ -97,6 +102,7 @@ FrmPrincipaleVorn::FrmPrincipaleVorn(ModuleVorn& module, NavigationVorn& navigat
     disposition->setSizeConstraint(QLayout::SetFixedSize);
 
     Form_Load();
+    agentOuvert_ = nullptr;
 }
 
 void FrmPrincipaleVorn::construireMenus() {
@@ -107,9 +113,22 @@ void FrmPrincipaleVorn::construireMenus() {
     nommer(MnuAgent, QStringLiteral("MnuAgent"), QStringLiteral("Agent"));
     MnuNouveau = MnuAgent->addAction(QStringLiteral("&Nouveau"));
     MnuNouveau->setObjectName(QStringLiteral("MnuNouveau"));
+    MnuOuvrir = MnuAgent->addAction(QStringLiteral("&Ouvrir…"));
+    MnuOuvrir->setObjectName(QStringLiteral("MnuOuvrir"));
+    MnuOuvrir->setShortcut(QKeySequence::Open);
+    MnuEnregistrer = MnuAgent->addAction(QStringLiteral("&Enregistrer"));
+    MnuEnregistrer->setObjectName(QStringLiteral("MnuEnregistrer"));
+    MnuEnregistrer->setShortcut(QKeySequence::Save);
+    MnuEnregistrerSous = MnuAgent->addAction(QStringLiteral("Enregistrer &sous…"));
+    MnuEnregistrerSous->setObjectName(QStringLiteral("MnuEnregistrerSous"));
+    // Desktops without a binding of their own for "save as" get the common one.
+    const QList<QKeySequence> sous = QKeySequence::keyBindings(QKeySequence::SaveAs);
+    MnuEnregistrerSous->setShortcuts(sous.isEmpty() ? QList{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)} : sous);
+    MnuTiretFichier = MnuAgent->addSeparator();
+    MnuTiretFichier->setObjectName(QStringLiteral("MnuTiretFichier"));
     MnuImprimer = MnuAgent->addAction(QStringLiteral("&Imprimer…"));
     MnuImprimer->setObjectName(QStringLiteral("MnuImprimer"));
-    MnuImprimer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    MnuImprimer->setShortcut(QKeySequence::Print);
     MnuExporterPDF = MnuAgent->addAction(QStringLiteral("Exporter en &PDF…"));
     MnuExporterPDF->setObjectName(QStringLiteral("MnuExporterPDF"));
     MnuTiret = MnuAgent->addSeparator();
@@ -123,6 +142,9 @@ void FrmPrincipaleVorn::construireMenus() {
     MnuAPropos->setObjectName(QStringLiteral("MnuAPropos"));
 
     connect(MnuNouveau, &QAction::triggered, this, [this] { MnuNouveau_Click(); });
+    connect(MnuOuvrir, &QAction::triggered, this, [this] { MnuOuvrir_Click(); });
+    connect(MnuEnregistrer, &QAction::triggered, this, [this] { MnuEnregistrer_Click(); });
+    connect(MnuEnregistrerSous, &QAction::triggered, this, [this] { MnuEnregistrerSous_Click(); });
     connect(MnuImprimer, &QAction::triggered, this, [this] { MnuImprimer_Click(); });
     connect(MnuExporterPDF, &QAction::triggered, this, [this] { MnuExporterPDF_Click(); });
     connect(MnuQuitter, &QAction::triggered, this, [this] { MnuQuitter_Click(); });
@@ -326,9 +348,13 @@ QComboBox* FrmPrincipaleVorn::combo(Description d) const {
 void FrmPrincipaleVorn::Form_Load() {
     CentrerForm(this);
     ConfirmerQuitter = 1;
-    feuille.Charger();
+    // An opened agent was checked before this sheet was made; replayed here onto the record.
+    if (!agentOuvert_ || !OuvrirAgent(*agentOuvert_, m, feuille).empty()) feuille.Charger();
+    agentEnregistre_ = EcrireAgent(feuille);
     Afficher();
 }
+
+bool FrmPrincipaleVorn::agentModifie() const { return EcrireAgent(feuille) != agentEnregistre_; }
 
 void FrmPrincipaleVorn::Form_Activate() {
     feuille.ReconstruireChampsExpérience();
@@ -373,7 +399,9 @@ void FrmPrincipaleVorn::ChkComp_Click(int index, bool coche) {
 
 void FrmPrincipaleVorn::MnuNouveau_Click() {
     ConfirmerQuitter = 0;
-    m.Reponse = nav.messagerie().Afficher(this, qs(QuestionNouveau), qs(TitreNouveau), Messagerie::QuestionOuiNon);
+    const QString informatif = agentModifie() ? qs(ModificationsNonEnregistrees) : QString();
+    m.Reponse =
+        nav.messagerie().Afficher(this, qs(QuestionNouveau), qs(TitreNouveau), Messagerie::QuestionOuiNon, informatif);
     if (m.Reponse == Messagerie::Oui) {
         nav.NouvelAgent();
     } else {
@@ -382,10 +410,58 @@ void FrmPrincipaleVorn::MnuNouveau_Click() {
     }
 }
 
-void FrmPrincipaleVorn::MnuImprimer_Click() { ImprimerFiche(this, feuille); }
+void FrmPrincipaleVorn::MnuOuvrir_Click() {
+    QWidget* utilise = focusWidget();
+    if (agentModifie()) {
+        m.Reponse = nav.messagerie().Afficher(this, qs(QuestionOuvrir), qs(TitreOuvrir), Messagerie::QuestionOuiNon,
+                                              qs(ModificationsNonEnregistrees));
+        if (m.Reponse != Messagerie::Oui) return rendreFocus(utilise);
+    }
+    const QString chemin = nav.fichiers().Ouvrir(this, QStringLiteral("Ouvrir un agent"), qs(FiltreAgents));
+    // Opened, this sheet gives way to the agent's; refused, it stays as it was.
+    if (chemin.isEmpty() || !nav.OuvrirAgent(this, chemin)) rendreFocus(utilise);
+}
+
+bool FrmPrincipaleVorn::enregistrer(const QString& chemin) {
+    std::string texte = EcrireAgent(feuille);
+    const QString echec = EcrireFichier(chemin, QByteArray::fromStdString(texte));
+    if (!echec.isEmpty()) {
+        const QString texteBoite = QStringLiteral("L'agent n'a pas pu être enregistré dans « %1 » : %2\n\n"
+                                                  "Aucun fichier n'a été écrit ni modifié.")
+                                       .arg(QDir::toNativeSeparators(QFileInfo(chemin).absoluteFilePath()), echec);
+        nav.messagerie().Afficher(this, texteBoite, qs(TitreEnregistrement), Messagerie::Exclamation);
+        return false;
+    }
+    cheminAgent = chemin;
+    agentEnregistre_ = std::move(texte);
+    return true;
+}
+
+void FrmPrincipaleVorn::MnuEnregistrer_Click() {
+    if (cheminAgent.isEmpty()) return MnuEnregistrerSous_Click();
+    QWidget* utilise = focusWidget();
+    enregistrer(cheminAgent);
+    rendreFocus(utilise);
+}
+
+void FrmPrincipaleVorn::MnuEnregistrerSous_Click() {
+    QWidget* utilise = focusWidget();
+    const QString propose = cheminAgent.isEmpty() ? qs(NomFichierAgent(m.NomPerso)) : cheminAgent;
+    const QString chemin =
+        nav.fichiers().Enregistrer(this, QStringLiteral("Enregistrer l'agent"), propose, qs(FiltreAgents));
+    if (!chemin.isEmpty()) enregistrer(chemin);
+    rendreFocus(utilise);
+}
+
+void FrmPrincipaleVorn::MnuImprimer_Click() {
+    const QString echec = ImprimerFiche(this, feuille, nav.impression());
+    if (!echec.isEmpty()) {
+        nav.messagerie().Afficher(this, echec, QStringLiteral("Erreur - Impression"), Messagerie::Exclamation);
+    }
+}
 
 void FrmPrincipaleVorn::MnuExporterPDF_Click() {
-    const QString echec = ExporterFichePdf(this, feuille);
+    const QString echec = ExporterFichePdf(this, feuille, nav.fichiers());
     if (!echec.isEmpty()) {
         nav.messagerie().Afficher(this, echec, QStringLiteral("Erreur - Exportation"), Messagerie::Exclamation);
     }

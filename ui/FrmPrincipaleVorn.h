@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <string>
 
 class QAction;
 class QCheckBox;
@@ -22,13 +23,18 @@ class UpDownNiv;
 // rules; the controls are then redrawn from them.
 class FrmPrincipaleVorn : public FenetreVorn {
 public:
-    FrmPrincipaleVorn(ModuleVorn& module, NavigationVorn& navigation);
+    // With `agent`, the text of an agent file the rules accept: the sheet shows that agent.
+    FrmPrincipaleVorn(ModuleVorn& module, NavigationVorn& navigation, const std::string* agent = nullptr);
 
     FeuilleVorn feuille;
 
     QMenuBar* barreMenus;
     QMenu* MnuAgent;
     QAction* MnuNouveau;
+    QAction* MnuOuvrir;
+    QAction* MnuEnregistrer;
+    QAction* MnuEnregistrerSous;
+    QAction* MnuTiretFichier;
     QAction* MnuImprimer;
     QAction* MnuExporterPDF;
     QAction* MnuTiret;
@@ -65,9 +71,17 @@ public:
     QComboBox* combo(Caract x) const;
     QComboBox* combo(Description d) const;
 
+    // Where the agent was last saved or opened; empty for an agent never saved.
+    QString cheminAgent;
+    // True when the agent differs from the one last saved or opened (from its start for a new one).
+    bool agentModifie() const;
+
     void Form_Load();
     void Form_Activate();
     void MnuNouveau_Click();
+    void MnuOuvrir_Click();
+    void MnuEnregistrer_Click();
+    void MnuEnregistrerSous_Click();
     void MnuImprimer_Click();
     void MnuExporterPDF_Click();
     void MnuQuitter_Click();
@@ -93,5 +107,9 @@ private:
     void afficherLigne(int i);
     void afficherChampsExperience();
 
+    bool enregistrer(const QString& chemin);
+
     QWidget* zone_;
+    const std::string* agentOuvert_ = nullptr; // only during the load
+    std::string agentEnregistre_;               // the file's text of the agent as last saved or opened
 };

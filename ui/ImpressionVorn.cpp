@@ -1,434 +1,52 @@
 #include "ImpressionVorn.h"
 
-#include "Affichage.h"
+#include "Dialogues.h"
 #include "FenetreVorn.h"
-#include "Messagerie.h"
-#include "MiseEnPage.h"
-#include "NavigationVorn.h"
-#include "TexteQt.h"
 #include "FeuilleVorn.h"
-#include "Tables.h"
-#include "VersionVorn.h"
+#include "FichierPdf.h"
+#include "PageFiche.h"
+#include "TexteQt.h"
 
-#include <QDialogButtonBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QPageLayout>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QPushButton>
-#include <QSaveFile>
-#include <QSettings>
-#include <QTextOption>
-
-#include <algorithm>
 
 namespace {
-// The printable area of an A4 page with 12 mm margins, in millimetres.
-constexpr qreal MargeMm = 12.0;
-constexpr qreal LargeurMm = 210.0 - 2 * MargeMm;
-constexpr qreal HauteurMm = 297.0 - 2 * MargeMm;
-
-const QColor Gris(110, 110, 110);   // labels and untaken skills: still legible in black and white
-const QColor GrisClair(235, 235, 235);
-const QString Suite = QStringLiteral("…"); // ends a text cut short
-
-QPageLayout miseEnPage() {
-    return {QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(MargeMm, MargeMm, MargeMm, MargeMm),
-            QPageLayout::Millimeter};
-}
-
-struct Style {
-    qreal pt = 9.5;
-    qreal minPt = 5.5;
-    bool gras = false;
-    QColor couleur = Qt::black;
-    Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop;
-    bool retour = true; // false: one line, shrunk to the box's width
-};
-
-// Places everything in millimetres from the top left corner of the printable
-// area; the painter itself works in device pixels so that point sizes keep
-// their meaning.
-class Page {
-public:
-    explicit Page(QPainter& peintre) : p(peintre) {
-        const QPaintDevice* d = p.device();
-        pxMm_ = d->logicalDpiY() / 25.4;
-        // A smaller paper than A4 gets the whole page, scaled down.
-        const qreal echelle = std::min({1.0, d->width() / (LargeurMm * pxMm_), d->height() / (HauteurMm * pxMm_)});
-        if (echelle < 1.0) p.scale(echelle, echelle);
-    }
-
-    qreal mm(qreal v) const { return v * pxMm_; }
-    QRectF px(const QRectF& r) const { return {mm(r.x()), mm(r.y()), mm(r.width()), mm(r.height())}; }
-
-    // Writes `texte` in the box (millimetres), wrapped at word boundaries (anywhere
-    // in a word too long for a line), its face shrunk until it fits; a text that
-    // does not fit even at the smallest face is cut short with an ellipsis.
-    // Returns the height it takes, in millimetres.
-    qreal ecrire(const QRectF& boite, const QString& texte, const Style& s) {
-        const QRectF r = px(boite);
-        QTextOption option(s.align);
-        option.setWrapMode(s.retour ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
-        QFont police = policeSansSerif(s.pt, s.gras);
-        // A text too wide for its one line counts as too tall.
-        const auto hauteur = [&](const QString& t) {
-            const QRectF b = p.boundingRect(QRectF(r.x(), r.y(), r.width(), 1e9), t, option);
-            return b.width() <= r.width() + 0.5 ? b.height() : 1e9;
-        };
-        QString t = texte;
-        for (qreal pt = s.pt;; pt = std::max(s.minPt, pt * 0.92)) {
-            police.setPointSizeF(pt);
-            p.setFont(police);
-            if (hauteur(t) <= r.height() + 0.5) break;
-            if (pt <= s.minPt) {
-                qsizetype garde = 0, exces = t.size();
-                while (exces - garde > 1) {
-                    const qsizetype milieu = (garde + exces) / 2;
-                    if (hauteur(t.left(milieu) + Suite) <= r.height() + 0.5) {
-                        garde = milieu;
-                    } else {
-                        exces = milieu;
-                    }
-                }
-                if (garde > 0 && t[garde - 1].isHighSurrogate()) --garde;
-                t = t.left(garde) + Suite;
-                break;
-            }
-        }
-        p.setPen(s.couleur);
-        p.drawText(r, t, option);
-        return std::min(hauteur(t), r.height()) / pxMm_;
-    }
-
-    void trait(qreal x1, qreal y1, qreal x2, qreal y2, qreal epaisseur = 0.25, const QColor& c = Qt::black) {
-        p.setPen(QPen(c, mm(epaisseur)));
-        p.drawLine(QPointF(mm(x1), mm(y1)), QPointF(mm(x2), mm(y2)));
-    }
-
-    void cadre(const QRectF& boite, const QColor& fond = Qt::transparent, qreal epaisseur = 0.25) {
-        p.setPen(epaisseur > 0 ? QPen(Qt::black, mm(epaisseur)) : QPen(Qt::NoPen));
-        p.setBrush(fond);
-        p.drawRect(px(boite));
-        p.setBrush(Qt::NoBrush);
-    }
-
-    // A section's title over a rule; returns where its contents start.
-    qreal section(qreal x, qreal y, qreal largeur, const QString& titre) {
-        ecrire({x, y, largeur, 6}, titre, {12, 8, true});
-        trait(x, y + 6.2, x + largeur, y + 6.2, 0.4);
-        return y + 8;
-    }
-
-    QPainter& p;
-
-private:
-    qreal pxMm_ = 1;
-};
-
-// The program's emblem, drawn as shapes: a badge, a crosshair and a V.
-void embleme(Page& page, qreal x, qreal y, qreal cote) {
-    QPainter& p = page.p;
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.translate(page.mm(x), page.mm(y));
-    p.scale(page.mm(cote) / 256, page.mm(cote) / 256);
-    p.setPen(QPen(QColor(0x4f, 0x76, 0xb3), 4));
-    p.setBrush(QColor(0x13, 0x28, 0x4f));
-    p.drawRoundedRect(QRectF(8, 8, 240, 240), 44, 44);
-    p.setPen(QPen(QColor(0x1d, 0x3a, 0x6c), 4));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(18, 18, 220, 220), 36, 36);
-    p.setPen(QPen(QColor(0x86, 0xa9, 0xdc), 6, Qt::SolidLine, Qt::RoundCap));
-    p.drawEllipse(QPointF(128, 128), 82, 82);
-    p.drawLine(QLineF(128, 30, 128, 62));
-    p.drawLine(QLineF(128, 194, 128, 226));
-    p.drawLine(QLineF(30, 128, 62, 128));
-    p.drawLine(QLineF(194, 128, 226, 128));
-    p.setPen(QPen(QColor(0x13, 0x28, 0x4f), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::white);
-    p.drawPolygon(QPolygonF({{66, 70}, {102, 70}, {128, 148}, {154, 70}, {190, 70}, {141, 196}, {115, 196}}));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xe0, 0x48, 0x3e));
-    p.drawEllipse(QPointF(128, 104), 7, 7);
-    p.restore();
-}
-
-// One "label  value" line; returns its height.
-qreal rubrique(Page& page, qreal x, qreal y, qreal largeur, qreal largeurEtiquette, const QString& etiquette,
-               const QString& valeur, qreal hauteurMax = 5) {
-    page.ecrire({x, y + 0.4, largeurEtiquette - 1, 4.6}, etiquette, {8.5, 6, false, Gris});
-    return std::max(5.0, page.ecrire({x + largeurEtiquette, y, largeur - largeurEtiquette, hauteurMax}, valeur,
-                                      {10, 5.5, true}) + 0.6);
-}
-
-// The sheet's rank and sex texts carry leading blanks for the screen's alignment.
-QString net(const std::string& texte) { return qs(texte).trimmed(); }
-
-QString avecUnite(const ListeDeroulante& l, const char* aucun, const QString& unite) {
-    if (l.index < 0) return QString::fromUtf8(aucun);
-    const QString t = qs(l.texte());
-    return t.startsWith(QLatin1Char('(')) || unite.isEmpty() ? t : t + QLatin1Char(' ') + unite;
-}
-
-qreal liste(Page& page, qreal x, qreal y, qreal largeur, const std::vector<std::string>& lignes, const char* vide) {
-    qreal h = 0;
-    for (const auto& l : lignes) {
-        if (!l.empty()) h += page.ecrire({x, y + h, largeur, 9}, qs(l), {9.5, 6}) + 0.8;
-    }
-    if (h == 0) h = page.ecrire({x, y, largeur, 5}, QString::fromUtf8(vide), {9.5, 6}) + 0.8;
-    return h;
-}
-
-qreal competences(Page& page, qreal y, const FeuilleVorn& f) {
-    constexpr qreal Colonne = 92, Ecart = LargeurMm - 2 * Colonne;
-    // Rows give up height when long names or many fields have taken the room
-    // (the header, the legend and the footer below need 18 mm).
-    const qreal Ligne = std::clamp((HauteurMm - 18 - y) / 12, 4.6, 6.8);
-    // Name, formula, base, level and CB columns from the left of a column.
-    constexpr std::array<qreal, 6> bords{5, 47, 69.5, 76.5, 85, 92};
-    const std::array<QString, 5> entetes{QStringLiteral("Compétence"), QStringLiteral("Formule"),
-                                         QStringLiteral("Base"), QStringLiteral("Niveau"), QStringLiteral("CB")};
-    for (const qreal x0 : {0.0, Colonne + Ecart}) {
-        for (std::size_t c = 0; c < entetes.size(); ++c) {
-            page.ecrire({x0 + bords[c], y, bords[c + 1] - bords[c] - 1.2, 4.5}, entetes[c],
-                        {7.5, 5, true, Gris, c < 2 ? Qt::AlignLeft : Qt::AlignHCenter, false});
-        }
-    }
-    y += 5;
-    for (int i = 0; i < NbLignesCompetences; ++i) {
-        const auto u = static_cast<std::size_t>(i);
-        const LigneCompetence& l = f.lignes[u];
-        const qreal x0 = i < NbLignesCompetences / 2 ? 0 : Colonne + Ecart;
-        const qreal haut = y + Ligne * (i % (NbLignesCompetences / 2));
-        if (i % 2 == 0) page.cadre({x0, haut, Colonne, Ligne}, GrisClair, 0);
-        const QColor encre = l.active() ? QColor(Qt::black) : Gris;
-        // The tick box: crossed for a taken or free skill.
-        const QRectF boite(x0 + 0.8, haut + (Ligne - 3) / 2, 3, 3);
-        page.cadre(boite, Qt::white, l.active() ? 0.3 : 0.2);
-        if (l.active()) {
-            page.trait(boite.left(), boite.top(), boite.right(), boite.bottom(), 0.35);
-            page.trait(boite.left(), boite.bottom(), boite.right(), boite.top(), 0.35);
-        }
-        QString nom = qs(Competences[u].nom);
-        if (l.valeur == 2) nom += QStringLiteral(" (libre)");
-        const bool montrer = f.chargee;
-        const std::array<QString, 5> cases{nom, qs(FormuleCompetence(static_cast<int>(u))),
-                                           montrer ? QString::number(l.base) : QString(),
-                                           montrer ? QString::number(l.niveau) : QString(),
-                                           montrer ? QString::number(l.cb) : QString()};
-        for (std::size_t c = 0; c < cases.size(); ++c) {
-            const Qt::Alignment a = (c < 2 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter;
-            page.ecrire({x0 + bords[c], haut, bords[c + 1] - bords[c] - 1.2, Ligne}, cases[c],
-                        {8.5, 5, l.active() && c == 4, encre, a, false});
-        }
-    }
-    page.trait(Colonne + Ecart / 2, y - 5, Colonne + Ecart / 2, y + Ligne * 12, 0.2, Gris);
-    y += Ligne * 12 + 1.5;
-    return y + page.ecrire({0, y, LargeurMm, 5},
-                           QStringLiteral("Case cochée : compétence prise ou libre (gratuite). "
-                                          "En gris : compétence non prise."),
-                           {8, 6, false, Gris});
+QString echec(const QString& verbe, const QString& chemin, const QString& raison) {
+    return QStringLiteral("La fiche n'a pas pu être %1 dans « %2 » : %3\n\nAucun fichier n'a été écrit ni modifié.")
+        .arg(verbe, QDir::toNativeSeparators(QFileInfo(chemin).absoluteFilePath()), raison);
 }
 } // namespace
 
-void DessinerFiche(QPainter& p, const FeuilleVorn& f) {
-    Page page(p);
-
-    embleme(page, 0, 0, 17);
-    page.ecrire({21, 0, LargeurMm - 21, 9}, qs(VersionVorn::Titre), {22, 12, true});
-    page.ecrire({21, 10, LargeurMm - 21, 6}, QStringLiteral("Fiche d'agent — jeu de rôle Vorn"), {11, 8});
-    page.trait(0, 19, LargeurMm, 19, 0.6);
-
-    qreal y = 22;
-    y += rubrique(page, 0, y, LargeurMm, 40, QStringLiteral("Nom du Joueur"), qs(f.TxtNomJoueur), 16) + 0.6;
-    y += rubrique(page, 0, y, LargeurMm, 40, QStringLiteral("Nom du Personnage"), qs(f.TxtNomPerso), 16) + 0.6;
-    // The points beside the identity, where its short values leave room.
-    constexpr qreal Points = 106;
-    qreal g = y, d = y;
-    g += rubrique(page, 0, g, Points - 4, 40, QStringLiteral("Rang"), net(f.TxtRang));
-    g += rubrique(page, 0, g, Points - 4, 40, QStringLiteral("Sexe"), net(f.TxtSexe));
-    g += rubrique(page, 0, g, Points - 4, 40, QStringLiteral("Ancienne profession"), qs(f.TxtProfession), 9);
-    d += rubrique(page, Points, d, LargeurMm - Points, 52, QStringLiteral("Points de génération restants"),
-                  qs(f.TxtPtGénération));
-    d += rubrique(page, Points, d, LargeurMm - Points, 52, QStringLiteral("Points de célébrité (cicatrices)"),
-                  qs(f.TxtPtCélébrité));
-    y = std::max(g, d) + 4;
-    const qreal moitie = LargeurMm / 2 + 3;
-
-    // Characteristics in boxes, the abilities they give beside them.
-    qreal haut = page.section(0, y, LargeurMm, QStringLiteral("Caractéristiques"));
-    for (std::size_t i = 0; i < ToutesCaract.size(); ++i) {
-        const QRectF boite(i * 19.0, haut + 1, 17, 14);
-        page.cadre(boite);
-        page.ecrire({boite.x(), boite.y() + 0.8, boite.width(), 4}, qs(NomsCaract[i]),
-                    {8.5, 6, true, Gris, Qt::AlignHCenter});
-        page.ecrire({boite.x(), boite.y() + 5, boite.width(), 8}, qs(f.caract[i].texte()),
-                    {16, 8, true, Qt::black, Qt::AlignHCenter});
-    }
-    const std::array<std::pair<QString, QString>, 5> derivees{{
-        {QStringLiteral("Vitesse"), qs(f.TxtVitesse)},
-        {QStringLiteral("Endurance"), qs(f.TxtEndurance) + QStringLiteral(" h")},
-        {QStringLiteral("Course/Nage"), qs(f.TxtCourse) + QStringLiteral(" mn")},
-        {QStringLiteral("Charge"), qs(f.TxtCharge) + QStringLiteral(" kg")},
-        {QStringLiteral("Classe de Dégats à Mains Nues"), qs(f.TxtClasse)},
-    }};
-    qreal droite = haut;
-    for (const auto& [etiquette, valeur] : derivees) {
-        droite += rubrique(page, 100, droite, LargeurMm - 100, 52, etiquette, valeur);
-    }
-    y = std::max(haut + 16, droite) + 4;
-
-    haut = page.section(0, y, LargeurMm, QStringLiteral("Description"));
-    g = d = haut;
-    const auto& description = [&f](Description x) -> const ListeDeroulante& { return f.liste(x); };
-    g += rubrique(page, 0, g, moitie - 6, 28, QStringLiteral("Apparence"),
-                  avecUnite(description(Description::Apparence), "(aucune)", {}));
-    g += rubrique(page, 0, g, moitie - 6, 28, QStringLiteral("Taille"),
-                  avecUnite(description(Description::Taille), "(aucune)", QStringLiteral("m")));
-    g += rubrique(page, 0, g, moitie - 6, 28, QStringLiteral("Poids"),
-                  avecUnite(description(Description::Poids), "(aucun)", QStringLiteral("kg")));
-    d += rubrique(page, moitie, d, LargeurMm - moitie, 22, QStringLiteral("Age"),
-                  avecUnite(description(Description::Age), "(aucun)", QStringLiteral("ans")));
-    d += rubrique(page, moitie, d, LargeurMm - moitie, 22, QStringLiteral("Faiblesse"),
-                  avecUnite(description(Description::Faiblesse), "(aucune)", {}), 10);
-    y = std::max(g, d) + 4;
-
-    g = page.section(0, y, moitie - 6, QStringLiteral("Cicatrices"));
-    g += liste(page, 0, g, moitie - 6, f.LstCicatrices, "(aucune)");
-    d = page.section(moitie, y, LargeurMm - moitie, QStringLiteral("Champs d'expérience"));
-    d += liste(page, moitie, d, LargeurMm - moitie, f.LstChpExpérience, "(aucun)");
-    y = std::max(g, d) + 4;
-
-    y = competences(page, page.section(0, y, LargeurMm, QStringLiteral("Compétences")), f);
-
-    page.ecrire({0, HauteurMm - 4, LargeurMm, 4},
-                QStringLiteral("%1 %2.%3.%4")
-                    .arg(qs(VersionVorn::Titre))
-                    .arg(VersionVorn::Majeure)
-                    .arg(VersionVorn::Mineure)
-                    .arg(VersionVorn::Revision),
-                {7, 6, false, Gris, Qt::AlignRight});
-}
-
-QString NomFichierPdf(const QString& nomPersonnage) {
-    // Most file systems take 255 bytes a name; room is kept for ".pdf" and
-    // the temporary name the file is first written under.
-    constexpr qsizetype OctetsMax = 200;
-    QString nom;
-    qsizetype octets = 0;
-    for (const char32_t c : nomPersonnage.trimmed().toUcs4()) {
-        const bool interdit =
-            c < 0x20 || c == 0x7f || (c < 0x80 && QStringView(u"/\\:*?\"<>|").contains(QChar(c)));
-        const QString morceau = interdit ? QStringLiteral("_") : QString::fromUcs4(&c, 1);
-        octets += morceau.toUtf8().size();
-        if (octets > OctetsMax) break;
-        nom += morceau;
-    }
-    // A name of dots alone, or none at all, would make a hidden or odd file.
-    while (nom.startsWith(QLatin1Char('.'))) nom.remove(0, 1);
-    nom = nom.trimmed();
-    return (nom.isEmpty() ? QStringLiteral("agent") : nom) + QStringLiteral(".pdf");
-}
-
-QString EcrireFichePdf(const QString& chemin, const FeuilleVorn& feuille) {
-    const QFileInfo info(chemin);
-    const QString dossier = QDir::toNativeSeparators(info.absolutePath());
-    const QString echec = QStringLiteral("La fiche n'a pas pu être exportée dans « %1 » : %2\n\n"
-                                         "Aucun fichier n'a été écrit ni modifié.")
-                              .arg(QDir::toNativeSeparators(info.absoluteFilePath()));
-    QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly)) {
-        const QFileInfo parent(info.absolutePath());
-        if (!parent.exists()) return echec.arg(QStringLiteral("le dossier « %1 » n'existe pas.").arg(dossier));
-        if (!parent.isDir()) return echec.arg(QStringLiteral("« %1 » n'est pas un dossier.").arg(dossier));
-        if (info.isDir()) return echec.arg(QStringLiteral("c'est le nom d'un dossier."));
-        return echec.arg(QStringLiteral("le dossier « %1 » n'accepte pas l'écriture.").arg(dossier));
-    }
-    {
-        QPdfWriter pdf(&fichier);
-        pdf.setPageLayout(miseEnPage());
-        pdf.setResolution(600);
-        pdf.setCreator(qs(VersionVorn::Titre));
-        pdf.setTitle(QStringLiteral("Fiche d'agent : ") + qs(feuille.TxtNomPerso));
-        QPainter p;
-        if (!p.begin(&pdf)) {
-            fichier.cancelWriting();
-            fichier.commit();
-            return echec.arg(QStringLiteral("la page n'a pas pu être préparée."));
-        }
-        DessinerFiche(p, feuille);
-        p.end();
-    }
-    if (!fichier.commit()) {
-        return echec.arg(QStringLiteral("l'écriture a échoué (disque plein ou support retiré ?)."));
-    }
-    return {};
-}
-
-ChoixFichierPdf& choixFichierPdf() {
-    static ChoixFichierPdf choix = [](QWidget* parent, const QString& propose) {
-        // The toolkit's own dialog would remember its folders in a settings
-        // file; the program keeps no state from one run to the next, so that
-        // file is pointed at a place that can be neither read nor written.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
-        QFileDialog dialogue(parent, QStringLiteral("Exporter en PDF"), QDir::homePath(),
-                             QStringLiteral("Documents PDF (*.pdf)"));
-        dialogue.setOption(QFileDialog::DontUseNativeDialog);
-        dialogue.setAcceptMode(QFileDialog::AcceptSave);
-        dialogue.setFileMode(QFileDialog::AnyFile);
-        dialogue.setDefaultSuffix(QStringLiteral("pdf"));
-        dialogue.selectFile(propose);
-        return dialogue.exec() == QDialog::Accepted ? dialogue.selectedFiles().value(0) : QString();
-    };
-    return choix;
-}
-
-DialogueImpression& dialogueImpression() {
-    static DialogueImpression dialogue = [](QWidget* parent, QPrinter& imprimante, const DessinPage& dessiner) {
-        constexpr int Apercu = 2;
-        for (;;) {
-            QPrintDialog choix(&imprimante, parent);
-            choix.setWindowTitle(QStringLiteral("Imprimer la fiche"));
-            if (auto* boutons = choix.findChild<QDialogButtonBox*>()) {
-                QPushButton* apercu = boutons->addButton(QStringLiteral("&Aperçu…"), QDialogButtonBox::ActionRole);
-                apercu->setAccessibleName(QStringLiteral("Aperçu avant impression"));
-                QObject::connect(apercu, &QPushButton::clicked, &choix, [&choix] { choix.done(Apercu); });
-            }
-            const int reponse = choix.exec();
-            if (reponse != Apercu) return reponse == QDialog::Accepted;
-            // The preview prints by itself through its own print button;
-            // closed without printing, it leads back to the print dialog.
-            QPrintPreviewDialog apercu(&imprimante, parent);
-            apercu.setWindowTitle(QStringLiteral("Aperçu de la fiche"));
-            QObject::connect(&apercu, &QPrintPreviewDialog::paintRequested, &apercu, dessiner);
-            if (apercu.exec() == QDialog::Accepted) return false;
-        }
-    };
-    return dialogue;
-}
-
-QString ExporterFichePdf(QWidget* parent, const FeuilleVorn& feuille) {
+QString ExporterFichePdf(QWidget* parent, const FeuilleVorn& feuille, ChoixFichier& fichiers) {
     RelacherBoutonsTenus();
-    QString chemin = choixFichierPdf()(parent, NomFichierPdf(qs(feuille.TxtNomPerso)));
+    QString chemin = fichiers.Enregistrer(parent, QStringLiteral("Exporter en PDF"),
+                                          NomFichierPdf(qs(feuille.TxtNomPerso)),
+                                          QStringLiteral("Documents PDF (*.pdf)"));
     if (chemin.isEmpty()) return {};
     if (!chemin.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) chemin += QStringLiteral(".pdf");
-    return EcrireFichePdf(chemin, feuille);
+    const QString raison = EcrireFichePdf(chemin, feuille);
+    return raison.isEmpty() ? QString() : echec(QStringLiteral("exportée"), chemin, raison);
 }
 
-void ImprimerFiche(QWidget* parent, const FeuilleVorn& feuille) {
+QString ImprimerFiche(QWidget* parent, const FeuilleVorn& feuille, DialogueImpression& dialogue) {
     RelacherBoutonsTenus();
     QPrinter imprimante(QPrinter::HighResolution);
-    imprimante.setPageLayout(miseEnPage());
+    imprimante.setPageLayout(MiseEnPageFiche());
     imprimante.setDocName(QStringLiteral("Fiche d'agent : ") + qs(feuille.TxtNomPerso));
-    const DessinPage dessiner = [&feuille](QPrinter* cible) {
+    const DialogueImpression::DessinPage dessiner = [&feuille](QPrinter* cible) {
         QPainter p;
         if (p.begin(cible)) DessinerFiche(p, feuille);
     };
-    if (dialogueImpression()(parent, imprimante, dessiner)) dessiner(&imprimante);
+    if (!dialogue.Choisir(parent, imprimante, dessiner)) return {};
+    // Printed to a PDF file: written by the program's own writer, whole or not
+    // at all, rather than by the toolkit straight into the file.
+    if (imprimante.outputFormat() == QPrinter::PdfFormat && !imprimante.outputFileName().isEmpty()) {
+        const QString chemin = imprimante.outputFileName();
+        const QString raison = EcrireFichePdf(chemin, feuille, imprimante.pageLayout(), 600);
+        return raison.isEmpty() ? QString() : echec(QStringLiteral("imprimée"), chemin, raison);
+    }
+    dessiner(&imprimante);
+    return {};
 }

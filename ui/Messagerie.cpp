@@ -2,10 +2,12 @@
 
 #include <QMessageBox>
 
-std::int16_t MessagerieQt::Afficher(QWidget* parent, const QString& texte, const QString& titre, int code) {
+std::int16_t MessagerieQt::Afficher(QWidget* parent, const QString& texte, const QString& titre, int code,
+                                   const QString& informatif) {
     QMessageBox boite(parent);
     boite.setWindowTitle(titre);
     boite.setText(texte);
+    if (!informatif.isEmpty()) boite.setInformativeText(informatif);
     if (code == QuestionOuiNon) {
         boite.setIcon(QMessageBox::Question);
         boite.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

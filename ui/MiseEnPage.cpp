@@ -1,7 +1,11 @@
 #include "MiseEnPage.h"
 
+#include "Embleme.h"
+
 #include <QFontDatabase>
-#include <QImageReader>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <QPixmapCache>
 #include <QWidget>
 
@@ -25,15 +29,20 @@ QFont policeSansSerif(qreal points, bool gras) {
 }
 
 QPixmap imageVorn() {
-    // Decoded once per process, then shared through Qt's pixmap cache.
-    const QString chemin = QStringLiteral(":/vorn/vorn.png");
+    // Drawn once per process and scale, then shared through Qt's pixmap cache.
+    const qreal echelle = qApp ? qApp->devicePixelRatio() : 1.0;
+    const QString cle = QStringLiteral("vorn-embleme-%1").arg(echelle);
     QPixmap image;
-    if (QPixmapCache::find(chemin, &image)) return image;
-    // The format named and content sniffing off: Qt's own PNG reader answers
-    // at once instead of every image-format plugin being loaded and asked first.
-    QImageReader lecteur(chemin, "png");
-    lecteur.setAutoDetectImageFormat(false);
-    image = QPixmap::fromImage(lecteur.read());
-    QPixmapCache::insert(chemin, image);
+    if (QPixmapCache::find(cle, &image)) return image;
+    // 78 x 79 opaque pixels at scale 1: the 78-pixel emblem at the top of a light grey square.
+    QImage dessin(QSize(78, 79) * echelle, QImage::Format_RGB32);
+    dessin.setDevicePixelRatio(echelle);
+    dessin.fill(QColor(224, 224, 224));
+    QPainter p(&dessin);
+    p.setRenderHint(QPainter::Antialiasing);
+    DessinerEmbleme(p, QRectF(0, 0, 78, 78));
+    p.end();
+    image = QPixmap::fromImage(dessin);
+    QPixmapCache::insert(cle, image);
     return image;
 }

@@ -13,6 +13,7 @@ if [[ "${1:-}" == --fenetre ]]; then # run by xvfb-run: PROGRAM XDG_RUNTIME_DIR
     kill "$pid"; exit 1
 fi
 deb="$(realpath "${1:?usage: verifier-paquet.sh PAQUET.deb}")"
+vorn_source="$(cd "$(dirname "$0")/../.." && pwd)"
 id=org.zazuvurevorn.zazuvurevorn
 dir="$(mktemp -d)"
 trap 'rm -rf "$dir"' EXIT
@@ -48,7 +49,26 @@ verifier "program executable in usr/games" test -x "$racine/usr/games/ZazUvureVo
 verifier "desktop entry valid" desktop-file-validate "$app"
 # Wayland desktops find the entry, hence the icon, by the name the program gives (UTF-16 in the binary).
 verifier "program names its desktop entry" bash -c "strings -el '$racine/usr/games/ZazUvureVorn' | grep -qx '$id'"
-verifier "desktop entry starts the installed program" grep -qx 'Exec=ZazUvureVorn' "$app"
+verifier "desktop entry starts the installed program on a file" grep -qx 'Exec=ZazUvureVorn %f' "$app"
+verifier "desktop entry opens agent files" grep -qx 'MimeType=application/x-zazuvurevorn-agent;' "$app"
+verifier "metainfo provides the agent type" grep -q '<mediatype>application/x-zazuvurevorn-agent</mediatype>' "$meta"
+# The desktop's own look-up, on a MIME database built from the package's entry alone.
+type_agent() {
+    mkdir -p "$dir/donnees/mime/packages" && cp "$racine/usr/share/mime/packages/$id.xml" "$dir/donnees/mime/packages/" &&
+        update-mime-database "$dir/donnees/mime" && cp "$vorn_source/tests/fuzz/corpus/agent.vorn" "$dir/agent.vorn" &&
+        [[ "$(env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION XDG_DATA_HOME="$dir/donnees" XDG_DATA_DIRS=/usr/share \
+            xdg-mime query filetype "$dir/agent.vorn")" == application/x-zazuvurevorn-agent ]] &&
+        grep -q '<sub-class-of type="application/json"/>' "$dir/donnees/mime/packages/$id.xml"
+}
+verifier "xdg-mime knows agent.vorn" type_agent
+# The shipped schema accepts what the program writes.
+schema() {
+    python3 -c 'import json, sys, jsonschema
+s = json.load(open(sys.argv[1]))
+for f in sys.argv[2:]: jsonschema.Draft202012Validator(s).validate(json.load(open(f)))' \
+        "$racine/usr/share/zazuvurevorn/zazuvurevorn-agent.schema.json" "$vorn_source"/tests/fuzz/corpus/*.vorn
+}
+verifier "schema accepts saved agents" schema
 verifier "desktop entry names the installed icon" grep -qx "Icon=$id" "$app"
 verifier "scalable icon" test -s "$racine/usr/share/icons/hicolor/scalable/apps/$id.svg"
 verifier "PNG icons of their folder's size" icones_png

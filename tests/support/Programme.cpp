@@ -1,11 +1,36 @@
 #include "Programme.h"
 
-std::int16_t MessagerieScriptee::Afficher(QWidget*, const QString& texte, const QString& titre, int code) {
-    vus.push_back({texte, titre, code});
+std::int16_t MessagerieScriptee::Afficher(QWidget*, const QString& texte, const QString& titre, int code, const QString& informatif) {
+    vus.push_back({texte, titre, code, informatif});
     if (code != QuestionOuiNon) return Ok;
     const std::int16_t r = reponses.empty() ? Non : reponses.front();
     if (!reponses.empty()) reponses.pop_front();
     return r;
+}
+
+namespace {
+template <typename T> T prochaine(std::deque<T>& reponses) {
+    if (reponses.empty()) return {};
+    T r = std::move(reponses.front());
+    reponses.pop_front();
+    return r;
+}
+} // namespace
+
+QString FichiersScriptes::Enregistrer(QWidget*, const QString& titre, const QString& propose, const QString& filtres) {
+    demandes << u"%1 | %2 | %3"_s.arg(titre, propose, filtres);
+    return prochaine(reponses);
+}
+
+QString FichiersScriptes::Ouvrir(QWidget*, const QString& titre, const QString& filtres) {
+    demandes << u"%1 | %2"_s.arg(titre, filtres);
+    return prochaine(reponses);
+}
+
+bool ImpressionScriptee::Choisir(QWidget*, QPrinter& imprimante, const DessinPage&) {
+    ++ouvertures;
+    const Reponse r = prochaine(reponses);
+    return r && r(imprimante);
 }
 
 QStringList MessagerieScriptee::journal() const {

@@ -1,9 +1,11 @@
 // The screens: design, exact texts, the real message box, accessibility, the keyboard and the printed sheet.
 #include "Programme.h"
 
+#include "ChampsExperience.h"
+#include "FichierAgent.h"
 #include "FrmAProposVorn.h"
 #include "FrmChpExpérienceVorn.h"
-#include "ImpressionVorn.h"
+#include "FichierPdf.h"
 #include "UpDownNiv.h"
 
 namespace {
@@ -74,7 +76,7 @@ private slots:
              {"BtnQuitterAccueil", 3240, 2640, 1335, 375}, {"ImgAccueil", 240, 240, 1230, 1245}},
             {{"FrmChoixVorn", 0, 0, 7230, 5445}, {"TxtNomPerso", 3120, 240, 2655, 375},
              {"FrameProfession", 3960, 840, 3135, 3735}, {"BtnContinuerChoix", 1800, 4920, 1455, 375},
-             {"BtnQuitterChoix", 3960, 4920, 1455, 375}, {"OptSexe(1)", 360, 840, 1815, 255}},
+             {"BtnQuitterChoix", 3960, 4920, 1455, 375}, {"OptSexe(1)", 360, 840, 1815, 255}, {"BtnOuvrirChoix", 5640, 4920, 1455, 375}},
             {{"TxtNomJoueur", 120, 240, 2175, 285, true}, {"TxtNomPerso", 2520, 240, 2175, 285, true},
              {"TxtSexe", 4920, 240, 855, 285}, {"Label1(0)", 505, 1200, 1575, 255, true},
              {"Label1(1)", 505, 2280, 2055, 255, true}, {"FrmCompétences", 120, 3120, 11655, 4815},
@@ -257,44 +259,157 @@ private slots:
         QStringList vus;
         auto* fleche = fiche->findChild<QWidget*>(u"UpDownNiv(2)"_s)->findChild<QAbstractButton*>(u"haut"_s);
         QTest::mousePress(fleche, Qt::LeftButton); // held (it repeats) until the dialog opens
-        dialogueImpression() = [&](QWidget*, QPrinter&, const DessinPage&) { return (vus << u"%1"_s.arg(fleche->isDown())).isEmpty(); };
+        p.impression.repondre([&](QPrinter&) { return (vus << u"%1"_s.arg(fleche->isDown())).isEmpty(); });
         fiche->MnuImprimer->trigger(); // cancelled
         for (QAction* a : fiche->findChild<QMenuBar*>()->actions() + fiche->MnuAgent->actions() + fiche->MnuPtInt->actions())
             vus << (a->menu() ? a->menu()->objectName() : a->objectName()) + u'|' + a->text() + u'|' + a->shortcut().toString();
-        QCOMPARE(vus, (QStringList{u"0"_s, u"MnuAgent|&Agent|"_s, u"MnuPtInt|&?|"_s, u"MnuNouveau|&Nouveau|"_s, u"MnuImprimer|&Imprimer…|Ctrl+P"_s,
+        QCOMPARE(vus, (QStringList{u"0"_s, u"MnuAgent|&Agent|"_s, u"MnuPtInt|&?|"_s, u"MnuNouveau|&Nouveau|"_s, u"MnuOuvrir|&Ouvrir…|Ctrl+O"_s,
+                                   u"MnuEnregistrer|&Enregistrer|Ctrl+S"_s, u"MnuEnregistrerSous|Enregistrer &sous…|Ctrl+Shift+S"_s,
+                                   u"MnuTiretFichier||"_s, u"MnuImprimer|&Imprimer…|Ctrl+P"_s,
                                    u"MnuExporterPDF|Exporter en &PDF…|"_s, u"MnuTiret||"_s, u"MnuQuitter|&Quitter|"_s,
                                    u"MnuAPropos|&À Propos|"_s}));
     }
 
+    // An agent saved, changed, reopened: from the sheet's menu, the choice screen and the command line. A refused file
+    // shows why and changes nothing; a failed save shows the system's reason; unsaved changes are told under the questions.
+    void agentEnregistreEtOuvert() {
+        QTemporaryDir dir;
+        const QString bon = dir.filePath(u"Zoé_ 1.vorn"_s), abime = dir.filePath(u"abime.vorn"_s);
+        ProgrammeTest p;
+        p.allerAuChoix();
+        p.app->choix()->TxtNomPerso->setText(u"Zoé: 1"_s);
+        p.des.jets = {1, 5, 1, 50}; // scarred twice
+        p.app->choix()->OptRang[0]->click();
+        p.app->choix()->BtnContinuerChoix->click();
+        traiterEvenements();
+        FrmPrincipaleVorn* f = p.app->feuille();
+        f->feuille.ChoisirCaract(Caract::FOR, 7);
+        f->feuille.ChoisirDescription(Description::Age, 1);
+        ChampsExperienceVorn champs(p.module);
+        champs.Cocher(true, 1);
+        champs.Cocher(false, 11);
+        champs.Valider();
+        f->Form_Activate();
+        f->Afficher();
+        const auto questions = [&p] { // the informative line under each question asked so far, then forgotten
+            QStringList q;
+            for (const auto& m : std::exchange(p.messages.vus, {})) q << m.titre + u'|' + m.informatif;
+            return q;
+        };
+        f->MnuQuitter->trigger(); // No: a changed agent never saved
+        f->MnuEnregistrer->trigger(); // never saved: asks where, proposing the character's name
+        p.fichiers.repondre(bon);
+        f->MnuEnregistrer->trigger();
+        f->MnuNouveau->trigger(); // saved: nothing to tell
+        QCOMPARE(p.fichiers.demandes, (QStringList(2, u"Enregistrer l'agent | Zoé_ 1.vorn | Agents ZazUvureVorn (*.vorn)"_s)));
+        QCOMPARE(questions(), (QStringList{u"Quitter|Les modifications de l'agent n'ont pas été enregistrées."_s, u"Nouveau|"_s}));
+        QFile fichier(bon);
+        QVERIFY(fichier.open(QIODevice::ReadOnly));
+        QByteArray texte = fichier.readAll();
+        QCOMPARE(VerifierAgent(texte.toStdString()), std::string());
+        QFile sortie(abime);
+        QVERIFY(sortie.open(QIODevice::WriteOnly) && sortie.write(texte.replace("\"INT\": 5", "\"INT\": 16")) && sortie.flush());
+
+        f->ChkComp[0]->click(); // changed again: the question to open another agent comes first, No keeps it all
+        const QImage avant = f->grab().toImage();
+        f->MnuOuvrir->trigger();
+        p.messages.repondre(Messagerie::Oui);
+        p.fichiers.repondre(abime);
+        f->MnuOuvrir->trigger(); // Yes, then a refused file: the sheet on screen as it was
+        p.messages.repondre(Messagerie::Oui);
+        p.fichiers.repondre(dir.filePath(u"absent.vorn"_s)); // not there: the system's reason
+        f->MnuOuvrir->trigger();
+        const QString ouvrir = u"Ouvrir|Les modifications de l'agent n'ont pas été enregistrées."_s;
+        QCOMPARE(questions(), (QStringList{ouvrir, ouvrir, u"Erreur - Ouverture|"_s, ouvrir, u"Erreur - Ouverture|"_s}));
+        traiterEvenements();
+        QCOMPARE(std::tuple(p.app->feuille(), f->grab().toImage() == avant), std::tuple(f, true));
+        p.fichiers.repondre(dir.filePath(u"absent/agent.vorn"_s));
+        f->MnuEnregistrerSous->trigger(); // a failed save: the system's reason, and still unsaved
+        QVERIFY(p.messages.journal().last().contains(QRegularExpression(u"^Erreur - Enregistrement [|] L'agent n'a pas pu être enregistré "
+                                                                         u"dans « .*absent/agent.vorn » : Aucun fichier ou dossier"_s)));
+        QVERIFY(f->agentModifie() && f->cheminAgent == bon);
+        questions();
+
+        p.messages.repondre(Messagerie::Oui);
+        p.fichiers.repondre(bon);
+        f->MnuOuvrir->trigger(); // the saved agent replaces the changed one, unchanged itself
+        traiterEvenements();
+        FrmPrincipaleVorn* g = p.app->feuille();
+        QVERIFY(g && g != f && ecransVisibles() == QStringList{u"FrmPrincipaleVorn"_s} && !g->agentModifie() && g->cheminAgent == bon);
+        QCOMPARE(std::tuple(g->TxtNomPerso->text(), g->ChkComp[0]->isChecked(), g->CmbFOR->currentText(), g->LstChpExpérience->count()),
+                 std::tuple(u"Zoé: 1"_s, false, u"12"_s, 2));
+        questions();
+
+        // From the choice screen straight to the sheet; a refused file leaves the choice on screen.
+        p.messages.repondre(Messagerie::Oui);
+        g->MnuNouveau->trigger();
+        traiterEvenements();
+        p.fichiers.repondre(abime);
+        p.app->choix()->BtnOuvrirChoix->click();
+        QCOMPARE(ecransVisibles(), QStringList{u"FrmChoixVorn"_s});
+        p.fichiers.repondre(bon);
+        p.app->choix()->BtnOuvrirChoix->click();
+        traiterEvenements();
+        QCOMPARE(std::tuple(ecransVisibles(), p.app->feuille()->CmbFOR->currentText()), std::tuple(QStringList{u"FrmPrincipaleVorn"_s}, u"12"_s));
+        QCOMPARE(questions(), (QStringList{u"Nouveau|"_s, u"Erreur - Ouverture|"_s}));
+
+        // The command line: the agent's sheet, or the refusal and then the welcome screen.
+        for (const auto& [fichier, ecran] : {std::pair{bon, u"FrmPrincipaleVorn"_s}, std::pair{abime, u"FrmAccueilVorn"_s}}) {
+            ModuleVorn m;
+            ApplicationVorn app(m, p.messages, p.fichiers, p.impression, p.des, [] {});
+            app.Demarrer(fichier);
+            QCOMPARE(std::tuple(app.accueil() != nullptr, app.feuille() != nullptr), std::tuple(fichier == abime, fichier == bon));
+            QCOMPARE(app.feuille() ? app.feuille()->objectName() : app.accueil()->objectName(), ecran);
+        }
+        QCOMPARE(p.messages.journal().last(), boite(u"Erreur - Ouverture"_s, u"L'agent n'a pas pu être ouvert depuis « %1 » : "
+                                                                             u"Caractéristique INT : valeur 16 hors limites"_s.arg(abime)));
+    }
+
+    // PDF export and printing to a PDF file go through the same writer: a complete file, or the box with the
+    // system's own reason and the old file untouched. The full disk is checked in tests/disque.
     void exportation_data() {
+        QTest::addColumn<bool>("imprimer"); // through the print dialog's PDF file, else the export
         QTest::addColumn<QString>("chemin");
-        QTest::addColumn<QString>("raison"); // none: exported
-        QTest::newRow("dossier absent") << u"absent/fiche.pdf"_s << u"n'existe pas"_s;
-        QTest::newRow("parent fichier") << u"ancien.pdf/fiche.pdf"_s << u"n'est pas un dossier"_s;
-        QTest::newRow("/proc") << u"/proc/fiche.pdf"_s << u"n'accepte pas l'écriture"_s;
-        QTest::newRow("remplace, .pdf ajouté") << u"ancien"_s << QString();
+        QTest::addColumn<QString>("raison"); // none: written
+        QTest::newRow("dossier absent") << false << u"absent/fiche.pdf"_s << u"Aucun fichier ou dossier"_s;
+        QTest::newRow("parent fichier") << false << u"ancien.pdf/fiche.pdf"_s << u"Not a directory"_s;
+        QTest::newRow("un dossier") << false << u"dossier.pdf"_s << u"associé à un répertoire"_s;
+        QTest::newRow("remplace, .pdf ajouté") << false << u"ancien"_s << QString();
+        QTest::newRow("impression, dossier absent") << true << u"absent/fiche.pdf"_s << u"Aucun fichier ou dossier"_s;
+        QTest::newRow("impression, remplace") << true << u"ancien.pdf"_s << QString();
     }
     void exportation() {
+        QFETCH(bool, imprimer);
         QFETCH(QString, chemin);
         QFETCH(QString, raison);
         QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(u"dossier.pdf"_s));
         QFile ancien(dir.filePath(u"ancien.pdf"_s));
         QVERIFY(ancien.open(QIODevice::WriteOnly) && ancien.write(QByteArray(500000, 'x')) && ancien.flush());
         ProgrammeTest p;
         FrmPrincipaleVorn* f = agent(p, u" A/B :C "_s);
         const QImage avant = f->grab().toImage();
-        choixFichierPdf() = [&](QWidget*, const QString& propose) { return propose == u"A_B _C.pdf"_s ? chemin : QString(); };
         chemin = QDir(dir.path()).filePath(chemin);
-        f->MnuExporterPDF->trigger();
+        if (imprimer) {
+            p.impression.repondre([&chemin](QPrinter& imprimante) {
+                imprimante.setOutputFileName(chemin);
+                return imprimante.outputFormat() == QPrinter::PdfFormat;
+            });
+            f->MnuImprimer->trigger();
+        } else {
+            p.fichiers.repondre(chemin);
+            f->MnuExporterPDF->trigger();
+            QCOMPARE(p.fichiers.demandes, QStringList{u"Exporter en PDF | A_B _C.pdf | Documents PDF (*.pdf)"_s});
+        }
         QCOMPARE(f->grab().toImage(), avant);
-        const QRegularExpression boite(u"(?s)^Erreur - Exportation [|] La fiche n'a pas pu .*%1.* [|] 48$"_s.arg(raison));
+        const QString titre = imprimer ? u"Impression"_s : u"Exportation"_s;
+        const QRegularExpression boite(u"(?s)^Erreur - %1 [|] La fiche n'a pas pu .*%2.*\n\nAucun fichier .* [|] 48$"_s.arg(titre, raison));
         QCOMPARE(p.messages.journal().join(u'\n').contains(boite), !raison.isEmpty());
-        QVERIFY(!QFileInfo::exists(chemin) && QDir(dir.path()).entryList(QDir::Files) == QStringList{u"ancien.pdf"_s});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot), (QStringList{u"ancien.pdf"_s, u"dossier.pdf"_s}));
         // Replaced whole (a page is far smaller than the old file), or not at all.
         QCOMPARE(QFileInfo(ancien.fileName()).size() < 500000 && pdftotext(u"-raw"_s, ancien.fileName()).contains(u"A/B :C"_s),
                  raison.isEmpty());
     }
-
 };
 
 QTEST_MAIN(TestEcrans)

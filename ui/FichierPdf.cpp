@@ -1,0 +1,44 @@
+#include "FichierPdf.h"
+
+#include "EcritureFichier.h"
+#include "FeuilleVorn.h"
+#include "PageFiche.h"
+#include "TexteQt.h"
+#include "VersionVorn.h"
+
+#include <QPainter>
+#include <QPdfWriter>
+
+QString NomFichierPdf(const QString& nomPersonnage) {
+    // Most file systems take 255 bytes a name; room is kept for ".pdf" and
+    // the temporary name the file is first written under.
+    constexpr qsizetype OctetsMax = 200;
+    QString nom;
+    qsizetype octets = 0;
+    for (const char32_t c : nomPersonnage.trimmed().toUcs4()) {
+        const bool interdit =
+            c < 0x20 || c == 0x7f || (c < 0x80 && QStringView(u"/\\:*?\"<>|").contains(QChar(c)));
+        const QString morceau = interdit ? QStringLiteral("_") : QString::fromUcs4(&c, 1);
+        octets += morceau.toUtf8().size();
+        if (octets > OctetsMax) break;
+        nom += morceau;
+    }
+    // A name of dots alone, or none at all, would make a hidden or odd file.
+    while (nom.startsWith(QLatin1Char('.'))) nom.remove(0, 1);
+    nom = nom.trimmed();
+    return (nom.isEmpty() ? QStringLiteral("agent") : nom) + QStringLiteral(".pdf");
+}
+
+QString EcrireFichePdf(const QString& chemin, const FeuilleVorn& feuille, const QPageLayout& mise, int resolution) {
+    return EcrireFichier(chemin, [&](QIODevice& sortie) {
+        QPdfWriter pdf(&sortie);
+        pdf.setPageLayout(mise);
+        pdf.setResolution(resolution);
+        pdf.setCreator(qs(VersionVorn::Titre));
+        pdf.setTitle(QStringLiteral("Fiche d'agent : ") + qs(feuille.TxtNomPerso));
+        QPainter p;
+        if (!p.begin(&pdf)) return QStringLiteral("la page n'a pas pu être préparée");
+        DessinerFiche(p, feuille);
+        return p.end() ? QString() : QStringLiteral("la page n'a pas pu être terminée");
+    });
+}
