@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -284,9 +285,11 @@ struct ToucheAuxModales : QObject {
 
 // One wheel notch (4 up, 5 down) with the pointer on a widget's centre.
 void molette(QWidget* w, int bouton) {
+    if (auto* d = w->window()->findChild<QScrollArea*>(QStringLiteral("qt_defilement"))) d->ensureWidgetVisible(w);
     const QPoint p = w->mapToGlobal(w->rect().center()) * w->devicePixelRatioF();
-    QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), {"mousemove", QString::number(p.x()), QString::number(p.y()),
-                                                           "click", QString::number(bouton)}), 0);
+    const int fin = QProcess::execute(QStringLiteral("xdotool"), {"mousemove", QString::number(p.x()), QString::number(p.y()),
+                                                                   "click", QString::number(bouton)});
+    QVERIFY2(fin == 0, qPrintable(QStringLiteral("xdotool: %1 sur %2 en %3,%4").arg(fin).arg(w->objectName()).arg(p.x()).arg(p.y())));
     QTest::qWait(300);
 }
 
@@ -367,6 +370,13 @@ private slots:
                 p.choix()->hide();
             }
             FrmPrincipaleVorn* f = p.feuille(profession);
+            // The desktop's font size was taken up: above 10 points the sheet grows in proportion, text and all.
+            if (const double points = qEnvironmentVariable("BUREAU_POINTS").toDouble(); points > 0 && profession == 0) {
+                QCOMPARE(QFontDatabase::systemFont(QFontDatabase::GeneralFont).pointSizeF(), points);
+                const double zoom = std::max(1.0, points / 10);
+                QVERIFY2(std::abs(f->FrmCompétences->width() - 777 * zoom) <= 1, qPrintable(QString::number(f->FrmCompétences->width())));
+                QVERIFY(f->LblFormule[0]->font().pointSizeF() >= 7.5 * zoom * 0.9);
+            }
             QTimer::singleShot(0, f, [&] {
                 QWidget* dialogue = QApplication::activeModalWidget();
                 verifier(dialogue);
@@ -458,7 +468,6 @@ private slots:
             const int position = defile ? defile->verticalScrollBar()->value() : 0;
             molette(w, 5);
             if (defile && position < defile->verticalScrollBar()->maximum()) QVERIFY(defile->verticalScrollBar()->value() > position);
-            if (defile) defile->ensureWidgetVisible(w);
             molette(w, 4);
         }
         QCOMPARE((QStringList{f->CmbAge->currentText(), f->TxtNiveau[2]->text(), f->TxtPtGénération->text()}), avant);
