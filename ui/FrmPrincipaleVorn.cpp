@@ -442,7 +442,7 @@ void FrmPrincipaleVorn::afficherLigne(int i) {
                                    : t.color(QPalette::Active, QPalette::Window);
     const QColor texte = l.active() ? t.color(QPalette::Active, QPalette::Text)
                          : propres  ? QColor(Qt::black)
-                                    : t.color(QPalette::Active, QPalette::WindowText);
+                                    : t.color(QPalette::Disabled, QPalette::WindowText);
     for (QLineEdit* champ : {TxtFormule[u], TxtNiveau[u], TxtCB[u]}) colorerFond(champ, fond, texte);
     const bool montrer = feuille.chargee;
     ecrire(TxtFormule[u], montrer ? QString::number(l.base) : QString());

@@ -71,7 +71,7 @@ void AppliquerTheme(QApplication& app) {
     if (!ContrasteEleve() || noirEtBlanc(QApplication::palette())) return;
     const bool inverse = nomThemeGtk().contains(QStringLiteral("Inverse"), Qt::CaseInsensitive);
     const QColor texte = inverse ? Qt::white : Qt::black, fond = inverse ? Qt::black : Qt::white;
-    const QColor inactif = inverse ? QColor(160, 160, 160) : QColor(96, 96, 96); // 7 : 1 and more
+    const QColor inactif = inverse ? QColor(176, 176, 176) : QColor(80, 80, 80); // 7 : 1 and more
     QPalette p;
     for (const auto role : {QPalette::Window, QPalette::Base, QPalette::AlternateBase, QPalette::Button,
                             QPalette::ToolTipBase, QPalette::HighlightedText, QPalette::Light, QPalette::Midlight}) {

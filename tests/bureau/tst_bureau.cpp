@@ -349,13 +349,21 @@ private slots:
     void textesEtContrastes() {
         QStringList trop, faibles;
         double minimum = 21, boites = 21;
-        const double seuil = qEnvironmentVariable("GTK_THEME").contains(QStringLiteral("HighContrast")) ? 7 : 4.5;
+        const bool eleve = qEnvironmentVariable("GTK_THEME").contains(QStringLiteral("HighContrast"));
+        const double seuil = eleve ? 7 : 4.5;
         int mesures = 0;
         QStringList ecrans;
         auto verifier = [&](QWidget* ecran) {
             ecrans << ecran->objectName();
             trop << horsDePortee(ecran) << debordements(ecran, mesures);
             faibles << peuContrastes(ecran, seuil, minimum, boites);
+            // Under a high-contrast theme the program's own greys give way to the theme's colours.
+            for (QWidget* w : ecran->findChildren<QWidget*>()) {
+                for (const auto role : {QPalette::Window, QPalette::Base}) {
+                    const QColor c = w->palette().color(role);
+                    if (eleve && (c == QColor(192, 192, 192) || c == QColor(224, 224, 224))) faibles << w->objectName() + QStringLiteral(" en gris");
+                }
+            }
         };
         // A dark desktop theme must have been taken up, or the check would prove nothing.
         if (qEnvironmentVariable("GTK_THEME").endsWith(QStringLiteral(":dark"))) {
