@@ -189,8 +189,8 @@ double contraste(const QColor& a, const QColor& b) {
 double contrasteBoite(QAbstractButton* b) {
     QStyleOptionButton o;
     o.initFrom(b);
-    const bool option = qobject_cast<QRadioButton*>(b);
-    const QRect r = b->style()->subElementRect(option ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &o, b);
+    const QRect r = b->style()->subElementRect(
+        qobject_cast<QRadioButton*>(b) ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &o, b);
     const QImage image = b->grab().toImage();
     const qreal dpr = image.devicePixelRatio();
     const QColor fond = image.pixelColor(QPointF(r.right() + 2, r.center().y()).toPoint() * dpr);
@@ -242,16 +242,19 @@ QStringList peuContrastes(QWidget* ecran, double seuil, double& minimum, double&
 QStringList horsDePortee(QWidget* ecran) {
     QStringList fautes;
     const QRect zone = ecran->screen()->availableGeometry();
-    if (!QTest::qWaitFor([&] { return ecran->frameGeometry() != ecran->geometry() && zone.contains(ecran->frameGeometry()); }, 3000)) {
+    auto dedans = [&] { return ecran->frameGeometry() != ecran->geometry() && zone.contains(ecran->frameGeometry()); };
+    if (!QTest::qWaitFor(dedans, 3000)) {
         const QRect r = ecran->frameGeometry();
-        fautes << QStringLiteral("%1 %2,%3 %4x%5 hors de l'écran").arg(ecran->objectName()).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+        fautes << QStringLiteral("%1 %2,%3 %4x%5 hors de l'écran")
+                      .arg(ecran->objectName()).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
     }
     auto* defile = ecran->findChild<QScrollArea*>(QStringLiteral("qt_defilement"));
     for (QWidget* w : ecran->findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(ecran) || w->objectName().startsWith(QStringLiteral("qt_")) || w->objectName().isEmpty()) continue;
-        bool controle = false;
-        for (const char* type : {"QLabel", "QAbstractButton", "QComboBox", "QLineEdit", "QListWidget", "UpDownNiv"}) controle |= w->inherits(type);
-        if (!controle) continue;
+        const bool controle = w->inherits("QLabel") || w->inherits("QAbstractButton") || w->inherits("QComboBox") ||
+                              w->inherits("QLineEdit") || w->inherits("QListWidget") || w->inherits("UpDownNiv");
+        if (!controle || !w->isVisibleTo(ecran) || w->objectName().isEmpty() || w->objectName().startsWith("qt_")) {
+            continue;
+        }
         const bool defilant = defile && defile->widget()->isAncestorOf(w);
         if (defilant) { // the whole control, not only a text cursor as ensureWidgetVisible() would
             const QPoint centre = w->mapTo(defile->widget(), w->rect().center());
@@ -259,9 +262,10 @@ QStringList horsDePortee(QWidget* ecran) {
         }
         const QWidget* repere = defilant ? defile->viewport() : ecran;
         // A control larger than the view is reached part by part: it must lie within what scrolls.
-        const bool partie = defilant && (w->width() > repere->width() || w->height() > repere->height());
-        const QWidget* cadre = partie ? defile->widget() : repere;
-        if (!cadre->rect().contains(QRect(w->mapTo(cadre, QPoint()), w->size()))) fautes << w->objectName() + QStringLiteral(" inaccessible");
+        if (defilant && (w->width() > repere->width() || w->height() > repere->height())) repere = defile->widget();
+        if (!repere->rect().contains(QRect(w->mapTo(repere, QPoint()), w->size()))) {
+            fautes << w->objectName() + QStringLiteral(" inaccessible");
+        }
     }
     return fautes;
 }
@@ -277,7 +281,7 @@ struct ToucheAuxModales : QObject {
             if (!m || m == derniere || !m->isActiveWindow()) return;
             derniere = m;
             ++vues;
-            QProcess::execute(QStringLiteral("xdotool"), {"key", touche});
+            QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), {"key", touche}), 0);
         });
         minuterie.start(50);
     }
@@ -287,9 +291,10 @@ struct ToucheAuxModales : QObject {
 void molette(QWidget* w, int bouton) {
     if (auto* d = w->window()->findChild<QScrollArea*>(QStringLiteral("qt_defilement"))) d->ensureWidgetVisible(w);
     const QPoint p = w->mapToGlobal(w->rect().center()) * w->devicePixelRatioF();
-    const int fin = QProcess::execute(QStringLiteral("xdotool"), {"mousemove", QString::number(p.x()), QString::number(p.y()),
-                                                                   "click", QString::number(bouton)});
-    QVERIFY2(fin == 0, qPrintable(QStringLiteral("xdotool: %1 sur %2 en %3,%4").arg(fin).arg(w->objectName()).arg(p.x()).arg(p.y())));
+    const QStringList arguments{"mousemove", QString::number(p.x()), QString::number(p.y()), "click",
+                                QString::number(bouton)};
+    const int fin = QProcess::execute(QStringLiteral("xdotool"), arguments);
+    QVERIFY2(fin == 0, qPrintable(QStringLiteral("xdotool: %1 sur %2").arg(fin).arg(w->objectName())));
     QTest::qWait(300);
 }
 
@@ -361,7 +366,9 @@ private slots:
             for (QWidget* w : ecran->findChildren<QWidget*>()) {
                 for (const auto role : {QPalette::Window, QPalette::Base}) {
                     const QColor c = w->palette().color(role);
-                    if (eleve && (c == QColor(192, 192, 192) || c == QColor(224, 224, 224))) faibles << w->objectName() + QStringLiteral(" en gris");
+                    if (eleve && (c == QColor(192, 192, 192) || c == QColor(224, 224, 224))) {
+                        faibles << w->objectName() + QStringLiteral(" en gris");
+                    }
                 }
             }
         };
@@ -382,7 +389,8 @@ private slots:
             if (const double points = qEnvironmentVariable("BUREAU_POINTS").toDouble(); points > 0 && profession == 0) {
                 QCOMPARE(QFontDatabase::systemFont(QFontDatabase::GeneralFont).pointSizeF(), points);
                 const double zoom = std::max(1.0, points / 10);
-                QVERIFY2(std::abs(f->FrmCompétences->width() - 777 * zoom) <= 1, qPrintable(QString::number(f->FrmCompétences->width())));
+                QVERIFY2(std::abs(f->FrmCompétences->width() - 777 * zoom) <= 1,
+                         qPrintable(QString::number(f->FrmCompétences->width())));
                 QVERIFY(f->LblFormule[0]->font().pointSizeF() >= 7.5 * zoom * 0.9);
             }
             QTimer::singleShot(0, f, [&] {
@@ -475,7 +483,9 @@ private slots:
             if (defile) defile->ensureWidgetVisible(w);
             const int position = defile ? defile->verticalScrollBar()->value() : 0;
             molette(w, 5);
-            if (defile && position < defile->verticalScrollBar()->maximum()) QVERIFY(defile->verticalScrollBar()->value() > position);
+            if (defile && position < defile->verticalScrollBar()->maximum()) {
+                QVERIFY(defile->verticalScrollBar()->value() > position);
+            }
             molette(w, 4);
         }
         QCOMPARE((QStringList{f->CmbAge->currentText(), f->TxtNiveau[2]->text(), f->TxtPtGénération->text()}), avant);
