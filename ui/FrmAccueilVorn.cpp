@@ -20,7 +20,7 @@ FrmAccueilVorn::FrmAccueilVorn(ModuleVorn& module, NavigationVorn& navigation) :
 
     ImgAccueil = new QLabel(this);
     nommer(ImgAccueil, QStringLiteral("ImgAccueil"), QStringLiteral("Emblème de Vorn"));
-    ImgAccueil->setPixmap(imageVorn());
+    ImgAccueil->setPixmap(imageEcran());
     ImgAccueil->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placer(ImgAccueil, 240, 240, 1230, 1245);
 

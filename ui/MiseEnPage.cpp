@@ -62,3 +62,9 @@ QPixmap imageVorn() {
     QPixmapCache::insert(chemin, image);
     return image;
 }
+
+QPixmap imageEcran() {
+    const QPixmap image = imageVorn();
+    const double z = zoomEcran();
+    return z == 1.0 ? image : image.scaled(image.size() * z, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}

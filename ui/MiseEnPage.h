@@ -22,3 +22,4 @@ QFont policeEcran(qreal points, bool gras = false); // the same on screen, times
 
 // The program's picture, also its window icon.
 QPixmap imageVorn();
+QPixmap imageEcran(); // the same on screen, times the zoom
