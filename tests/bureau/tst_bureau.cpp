@@ -249,6 +249,8 @@ QStringList horsDePortee(QWidget* ecran) {
                       .arg(ecran->objectName()).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
     }
     auto* defile = ecran->findChild<QScrollArea*>(QStringLiteral("qt_defilement"));
+    qInfo("%s %dx%d%s", qPrintable(ecran->objectName()), ecran->frameGeometry().width(),
+          ecran->frameGeometry().height(), defile ? " défile" : "");
     for (QWidget* w : ecran->findChildren<QWidget*>()) {
         const bool controle = w->inherits("QLabel") || w->inherits("QAbstractButton") || w->inherits("QComboBox") ||
                               w->inherits("QLineEdit") || w->inherits("QListWidget") || w->inherits("UpDownNiv");
