@@ -11,6 +11,7 @@
 #include "MiseEnPage.h"
 #include "ModuleVorn.h"
 #include "TexteQt.h"
+#include "ThemeVorn.h"
 
 #include <QApplication>
 #include <QDir>
@@ -141,7 +142,8 @@ void PreparerApplication(QApplication& app) {
     QApplication::setWindowIcon(imageVorn());
     // The screens were laid out for a narrow 8-point face; 7.5 points of the
     // common Linux sans-serif take the same room.
-    QApplication::setFont(policeSansSerif(7.5));
+    QApplication::setFont(policeEcran(7.5));
+    AppliquerTheme(app);
 }
 
 int LancerVorn(int argc, char** argv) {

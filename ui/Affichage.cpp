@@ -2,11 +2,28 @@
 
 #include "Couleurs.h"
 #include "MiseEnPage.h"
+#include "ThemeVorn.h"
 
 #include <QLineEdit>
 #include <QPalette>
 
+#include <QEvent>
+
 #include <limits>
+
+namespace {
+class RoueAuFocus final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::Wheel || static_cast<QWidget*>(o)->hasFocus()) return false;
+        e->ignore(); // passed on to the parent
+        return true;
+    }
+};
+} // namespace
 
 QLineEdit* champAffichage(QWidget* parent, const QString& nom, const QString& nomAccessible, bool gras) {
     auto* champ = new QLineEdit(parent);
@@ -38,6 +55,7 @@ void fondUni(QWidget* w, const QColor& fond) {
 }
 
 void fondGrisClair(QWidget* w) {
+    if (ContrasteEleve()) return; // the theme's own colours
     fondUni(w, CouleursVorn::grisClair());
     QPalette p = w->palette();
     p.setColor(QPalette::WindowText, Qt::black);
@@ -61,4 +79,9 @@ void colorerFond(QWidget* champ, const QColor& fond, const QColor& texte) {
         p.setColor(groupe, QPalette::Text, texte);
     }
     champ->setPalette(p);
+}
+
+void roueAuFocus(QWidget* w) {
+    w->setFocusPolicy(Qt::StrongFocus); // the wheel does not take the focus either
+    w->installEventFilter(new RoueAuFocus(w));
 }

@@ -72,7 +72,9 @@ void FenetreVorn::showEvent(QShowEvent* e) {
 }
 
 void FenetreVorn::keyPressEvent(QKeyEvent* e) {
-    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && e->modifiers() == Qt::NoModifier) {
+    // The keypad's Enter comes with the keypad modifier: it acts as Return.
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
+        (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         if (auto* bouton = qobject_cast<QPushButton*>(focusWidget()); bouton && bouton->isEnabled()) {
             bouton->click();
             return;

@@ -41,7 +41,7 @@ FrmAProposVorn::FrmAProposVorn(QWidget* parent) : QDialog(parent) {
 
     picIcon = new QLabel(this);
     nommer(picIcon, QStringLiteral("picIcon"), QStringLiteral("Emblème de Vorn"));
-    picIcon->setPixmap(imageVorn());
+    picIcon->setPixmap(imageEcran());
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placer(picIcon, 240, 240, 1230, 1245);
 

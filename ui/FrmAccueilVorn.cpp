@@ -20,14 +20,14 @@ FrmAccueilVorn::FrmAccueilVorn(ModuleVorn& module, NavigationVorn& navigation) :
 
     ImgAccueil = new QLabel(this);
     nommer(ImgAccueil, QStringLiteral("ImgAccueil"), QStringLiteral("Emblème de Vorn"));
-    ImgAccueil->setPixmap(imageVorn());
+    ImgAccueil->setPixmap(imageEcran());
     ImgAccueil->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placer(ImgAccueil, 240, 240, 1230, 1245);
 
     LblTexteAccueil = new QLabel(
         QStringLiteral("Bienvenue dans le programme d'aide à la création de personnage pour le jeu de rôle Vorn."), this);
     nommer(LblTexteAccueil, QStringLiteral("LblTexteAccueil"), LblTexteAccueil->text());
-    LblTexteAccueil->setFont(policeSansSerif(9.75, true));
+    LblTexteAccueil->setFont(policeEcran(9.75, true));
     LblTexteAccueil->setWordWrap(true);
     LblTexteAccueil->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     fondGrisClair(LblTexteAccueil);
@@ -39,7 +39,7 @@ FrmAccueilVorn::FrmAccueilVorn(ModuleVorn& module, NavigationVorn& navigation) :
 
     TxtNomAccueil = new ChampNomFiltre(m, this);
     nommer(TxtNomAccueil, QStringLiteral("TxtNomAccueil"), QStringLiteral("Nom du joueur"));
-    TxtNomAccueil->setFont(policeSansSerif(9.75));
+    TxtNomAccueil->setFont(policeEcran(9.75));
     placer(TxtNomAccueil, 1920, 1800, 3015, 375);
     LblNomAccueil->setBuddy(TxtNomAccueil);
 

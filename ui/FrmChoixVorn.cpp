@@ -75,7 +75,7 @@ FrmChoixVorn::FrmChoixVorn(ModuleVorn& module, NavigationVorn& navigation) : Fen
 
     TxtNomPerso = new ChampNomFiltre(m, this);
     nommer(TxtNomPerso, QStringLiteral("TxtNomPerso"), QStringLiteral("Nom du personnage"));
-    TxtNomPerso->setFont(policeSansSerif(9.75));
+    TxtNomPerso->setFont(policeEcran(9.75));
     placer(TxtNomPerso, 3120, 240, 2655, 375);
     LblNomPerso->setBuddy(TxtNomPerso);
 

@@ -13,6 +13,7 @@
 #include "ModuleVorn.h"
 #include "NavigationVorn.h"
 #include "Texte.h"
+#include "ThemeVorn.h"
 #include "TexteQt.h"
 #include "UpDownNiv.h"
 
@@ -45,6 +46,7 @@ QComboBox* liste(QWidget* parent, const QString& nom, const QString& nomAccessib
     nommer(c, nom, nomAccessible);
     c->setEditable(false);
     c->setSizeAdjustPolicy(QComboBox::AdjustToContentsOnFirstShow);
+    roueAuFocus(c);
     placer(c, l, t, w, h);
     return c;
 }
@@ -190,7 +192,7 @@ void FrmPrincipaleVorn::construireEntete() {
     LblFaiblesse = etiquette(z, QStringLiteral("LblFaiblesse"), QStringLiteral("Faiblesse"), 7920, 1440, 855, 240);
     CmbFaiblesse = liste(z, QStringLiteral("CmbFaiblesse"), QStringLiteral("Faiblesse"), 6900, 1680, 3120, 315);
     // Its longest entry needs a slightly smaller face to show in full.
-    CmbFaiblesse->setFont(policeSansSerif(6.25));
+    CmbFaiblesse->setFont(policeEcran(6.25));
     LblCicatrices = etiquette(z, QStringLiteral("LblCicatrices"), QStringLiteral("Cicatrices"), 10440, 1440, 735, 240);
     LstCicatrices = listeAffichage(z, QStringLiteral("LstCicatrices"), QStringLiteral("Cicatrices"), 10080, 1680,
                                    1695, 645);
@@ -264,7 +266,7 @@ void FrmPrincipaleVorn::construireCompetences() {
 
     Line1 = new QFrame(f);
     Line1->setObjectName(QStringLiteral("Line1"));
-    fondUni(Line1, CouleursVorn::grisClair());
+    fondUni(Line1, ContrasteEleve() ? palette().color(QPalette::WindowText) : CouleursVorn::grisClair());
     Line1->setGeometry(tw(5820), tw(120), 1, tw(4800) - tw(120));
     marquerDecoratif(Line1);
 
@@ -508,9 +510,15 @@ void FrmPrincipaleVorn::afficherLigne(int i) {
         const Qt::CheckState etat = l.valeur == 1 ? Qt::Checked : Qt::Unchecked;
         if (ChkComp[u]->checkState() != etat) ChkComp[u]->setCheckState(etat);
     }
-    // An untaken row is greyed with black digits whatever the desktop's colours.
-    const QColor fond = l.active() ? palette().color(QPalette::Active, QPalette::Base) : CouleursVorn::gris();
-    const QColor texte = l.active() ? palette().color(QPalette::Active, QPalette::Text) : QColor(Qt::black);
+    // An untaken row is greyed with black digits whatever the desktop's colours, but for a high-contrast theme's.
+    const QPalette& t = palette();
+    const bool propres = !ContrasteEleve();
+    const QColor fond = l.active() ? t.color(QPalette::Active, QPalette::Base)
+                        : propres  ? CouleursVorn::gris()
+                                   : t.color(QPalette::Active, QPalette::Window);
+    const QColor texte = l.active() ? t.color(QPalette::Active, QPalette::Text)
+                         : propres  ? QColor(Qt::black)
+                                    : t.color(QPalette::Disabled, QPalette::WindowText);
     for (QLineEdit* champ : {TxtFormule[u], TxtNiveau[u], TxtCB[u]}) colorerFond(champ, fond, texte);
     const bool montrer = feuille.chargee;
     ecrire(TxtFormule[u], montrer ? QString::number(l.base) : QString());

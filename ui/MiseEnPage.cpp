@@ -9,6 +9,25 @@
 #include <QPixmapCache>
 #include <QWidget>
 
+#include <algorithm>
+#include <cmath>
+
+double zoomEcran() {
+    // The desktop's own face, which the program's fixed one replaces: read before any widget exists.
+    static const double zoom = [] {
+        const QFont bureau = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        const qreal points = bureau.pointSizeF() > 0 ? bureau.pointSizeF() : bureau.pixelSize() * 0.75;
+        // Desktops ship a 9- or 10-point face: the design's size. Up to 4 times, beyond which nothing fits.
+        return std::clamp(points / 10.0, 1.0, 4.0);
+    }();
+    return zoom;
+}
+
+int tw(int twips) {
+    const double z = zoomEcran();
+    return z == 1.0 ? (twips + 7) / 15 : static_cast<int>(std::lround(twips * z / 15.0));
+}
+
 void placer(QWidget* w, int gauche, int haut, int largeur, int hauteur) {
     w->setGeometry(tw(gauche), tw(haut), tw(largeur), tw(hauteur));
 }
@@ -28,6 +47,12 @@ QFont policeSansSerif(qreal points, bool gras) {
     return f;
 }
 
+QFont policeEcran(qreal points, bool gras) {
+    // Text does not grow quite linearly with its size (hinting rounds each letter): enlarged, it keeps a little room.
+    const double z = zoomEcran();
+    return policeSansSerif(z == 1.0 ? points : points * z * 0.92, gras);
+}
+
 QPixmap imageVorn() {
     // Drawn once per process and scale, then shared through Qt's pixmap cache.
     const qreal echelle = qApp ? qApp->devicePixelRatio() : 1.0;
@@ -45,4 +70,10 @@ QPixmap imageVorn() {
     image = QPixmap::fromImage(dessin);
     QPixmapCache::insert(cle, image);
     return image;
+}
+
+QPixmap imageEcran() {
+    const QPixmap image = imageVorn();
+    const double z = zoomEcran();
+    return z == 1.0 ? image : image.scaled(image.size() * z, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }

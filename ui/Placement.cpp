@@ -4,10 +4,16 @@
 
 #include <QGuiApplication>
 #include <QLayout>
+#include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace {
 // The frame that the window manager last put around one of our windows:
@@ -21,12 +27,79 @@ QRect zoneDe(const QWidget* fenetre, const QWidget* proprietaire) {
     return ecran ? ecran->availableGeometry() : QRect();
 }
 
+// The window's content moved into a scroll area, which then takes the window's place; the menu bar stays above it.
+QScrollArea* defilement(QWidget* fenetre) {
+    const QString nom = QStringLiteral("qt_defilement");
+    if (auto* d = fenetre->findChild<QScrollArea*>(nom, Qt::FindDirectChildrenOnly)) return d;
+    QSize taille = fenetre->size();
+    QLayout* ancienne = fenetre->layout();
+    QMenuBar* barre = ancienne ? qobject_cast<QMenuBar*>(ancienne->menuBar()) : nullptr;
+    if (barre) {
+        taille.rheight() -= barre->height();
+        ancienne->setMenuBar(nullptr);
+    }
+    // Created inside the window, so that the keyboard's order through the controls is kept.
+    auto* contenu = new QWidget(fenetre);
+    const QObjectList enfants = fenetre->children();
+    if (ancienne) contenu->setLayout(ancienne);
+    for (QObject* o : enfants) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || w == contenu || w == barre || w->isWindow() || w->parentWidget() != fenetre) continue;
+        const bool cache = w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide);
+        const QRect g = w->geometry();
+        w->setParent(contenu);
+        w->setGeometry(g);
+        w->setVisible(!cache);
+    }
+    contenu->setFixedSize(taille);
+    auto* d = new QScrollArea(fenetre);
+    d->setObjectName(nom);
+    d->setAccessibleName(fenetre->windowTitle());
+    d->setFrameShape(QFrame::NoFrame);
+    d->setFocusPolicy(Qt::NoFocus);
+    d->setWidget(contenu);
+    auto* disposition = new QVBoxLayout(fenetre);
+    disposition->setContentsMargins(0, 0, 0, 0);
+    disposition->setSpacing(0);
+    if (barre) disposition->setMenuBar(barre);
+    disposition->addWidget(d);
+    d->setVisible(true);
+    contenu->setVisible(true);
+    return d;
+}
+
+// A window larger than the screen's free area is brought within it, its content scrolling.
+void tenirDansEcran(QWidget* fenetre, const QMargins& cadre) {
+    const QScreen* ecran = fenetre->screen() ? fenetre->screen() : QGuiApplication::primaryScreen();
+    if (!ecran) return;
+    const QSize place = ecran->availableGeometry().size().shrunkBy(cadre);
+    const QSize taille = fenetre->size();
+    if (taille.width() <= place.width() && taille.height() <= place.height()) return;
+    QScrollArea* d = defilement(fenetre);
+    const QSize contenu = d->widget()->size();
+    const QWidget* barre = fenetre->layout()->menuBar();
+    const int haut = barre ? barre->sizeHint().height() : 0;
+    // Room for the scroll bar that a cut side needs.
+    const int epaisseur = fenetre->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, d);
+    QSize voulue(contenu.width(), contenu.height() + haut);
+    if (voulue.height() > place.height()) voulue.rwidth() += epaisseur;
+    if (voulue.width() > place.width()) voulue.rheight() += epaisseur;
+    fenetre->setFixedSize(voulue.boundedTo(place));
+}
+
 void placerAuCentre(QWidget* fenetre, const QWidget* proprietaire, const QMargins& cadre) {
+    tenirDansEcran(fenetre, cadre);
     const QRect zone = zoneDe(fenetre, proprietaire);
     if (zone.isEmpty()) return;
     const QSize exterieur = fenetre->size().grownBy(cadre);
-    const Position p = PositionCentree(zone.x(), zone.y(), zone.width(), zone.height(), exterieur.width(),
-                                       exterieur.height());
+    Position p = PositionCentree(zone.x(), zone.y(), zone.width(), zone.height(), exterieur.width(),
+                                 exterieur.height());
+    // Centred on a smaller owner, a box may still reach past the screen's edge: it is kept within.
+    if (proprietaire) {
+        const QRect ecran = zoneDe(fenetre, nullptr);
+        p.x = std::max(ecran.x(), std::min(p.x, ecran.x() + ecran.width() - exterieur.width()));
+        p.y = std::max(ecran.y(), std::min(p.y, ecran.y() + ecran.height() - exterieur.height()));
+    }
     // A window's position is that of its frame, also before it has one.
     fenetre->move(p.x, p.y);
 }

@@ -4,6 +4,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
+#include <QWheelEvent>
+
+#include <cstdlib>
 
 namespace {
 // Screen readers follow the level through this event.
@@ -64,6 +67,25 @@ void UpDownNiv::keyPressEvent(QKeyEvent* e) {
         descendre();
     } else {
         QWidget::keyPressEvent(e);
+    }
+}
+
+void UpDownNiv::wheelEvent(QWheelEvent* e) {
+    // A wheel passing over the sheet changes nothing: it goes on to scroll the window.
+    if (!hasFocus()) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+    roue_ += e->angleDelta().y();
+    // One step a notch at most: a refusal's box must not be followed by another from the same turn.
+    if (std::abs(roue_) < 120) return;
+    const bool vers_le_haut = roue_ > 0;
+    roue_ = 0;
+    if (vers_le_haut) {
+        monter();
+    } else {
+        descendre();
     }
 }
 

@@ -7,7 +7,8 @@ class QToolButton;
 
 // A spin control of two arrow buttons beside a buddy text box. It keeps its
 // value within its bounds, writes it into the buddy, and raises upClick or
-// downClick after each move. Up and Down keys act as the arrows.
+// downClick after each move. Up and Down keys act as the arrows, and so does
+// the wheel while the control has the keyboard focus.
 class UpDownNiv : public QWidget {
     Q_OBJECT
 
@@ -36,6 +37,7 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
 
 private:
     QToolButton* haut_;
@@ -44,4 +46,5 @@ private:
     int min_ = 0;
     int max_ = 100;
     int valeur_ = 0;
+    int roue_ = 0; // wheel turn not yet a whole notch
 };

@@ -1,16 +1,23 @@
 #!/usr/bin/env bash
 # Runs a test program on a real X server: Xvfb of the given size with a
 # window manager, so that frames, placement and input timing are real.
-#   bureau.sh WIDTHxHEIGHT SCALE clair|sombre PROGRAM [ARGS...]
-# "sombre" takes the desktop's dark theme through the GTK platform theme.
+#   bureau.sh WIDTHxHEIGHT SCALE clair|sombre|contraste POINTS|- PROGRAM [ARGS...]
+# "sombre" and "contraste" take the desktop's dark or high-contrast theme, and
+# POINTS the desktop's font size, through the GTK platform theme.
 set -euo pipefail
-taille="$1" echelle="$2" theme="$3"
-shift 3
-if [[ "$theme" == sombre ]]; then
-    export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
-fi
+taille="$1" echelle="$2" theme="$3" points="$4"
+shift 4
 runtime="$(mktemp -d)"
 chmod 700 "$runtime"
+case "$theme" in
+    sombre) export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark ;;
+    contraste) export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=HighContrast ;;
+esac
+if [[ "$points" != - ]]; then
+    mkdir -p "$runtime/config/gtk-3.0"
+    printf '[Settings]\ngtk-font-name=DejaVu Sans %s\n' "$points" >"$runtime/config/gtk-3.0/settings.ini"
+    export QT_QPA_PLATFORMTHEME=gtk3 XDG_CONFIG_HOME="$runtime/config" BUREAU_POINTS="$points"
+fi
 trap 'kill "${wm_pid:-}" "${x_pid:-}" 2>/dev/null || true; rm -rf "$runtime"' EXIT
 
 # Xvfb picks a free display itself and writes its number once ready: no

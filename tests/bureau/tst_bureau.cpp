@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,8 +18,11 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QPointer>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
@@ -181,8 +185,27 @@ double contraste(const QColor& a, const QColor& b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// Every text drawn with less than 4.5 : 1 against what is behind it. Disabled buttons are inactive controls, left out.
-QStringList peuContrastes(QWidget* ecran, double& minimum) {
+// The strongest contrast between a box (check or option) and the background beside it, as drawn.
+double contrasteBoite(QAbstractButton* b) {
+    QStyleOptionButton o;
+    o.initFrom(b);
+    const QRect r = b->style()->subElementRect(
+        qobject_cast<QRadioButton*>(b) ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &o, b);
+    const QImage image = b->grab().toImage();
+    const qreal dpr = image.devicePixelRatio();
+    const QColor fond = image.pixelColor(QPointF(r.right() + 2, r.center().y()).toPoint() * dpr);
+    double meilleur = 1;
+    for (int y = int(r.top() * dpr); y < int((r.bottom() + 1) * dpr); ++y) {
+        for (int x = int(r.left() * dpr); x < int((r.right() + 1) * dpr); ++x) {
+            meilleur = std::max(meilleur, contraste(image.pixelColor(x, y), fond));
+        }
+    }
+    return meilleur;
+}
+
+// Every text drawn with less than `seuil` against what is behind it, every box (check or option) below 3 : 1.
+// Disabled buttons are inactive controls, left out.
+QStringList peuContrastes(QWidget* ecran, double seuil, double& minimum, double& boites) {
     QStringList faibles;
     for (QWidget* w : ecran->findChildren<QWidget*>()) {
         if (!w->isVisibleTo(ecran) || w->objectName().startsWith(QStringLiteral("qt_"))) continue;
@@ -197,16 +220,84 @@ QStringList peuContrastes(QWidget* ecran, double& minimum) {
             fond = QPalette::Button;
         } else if (auto* l = qobject_cast<QLabel*>(w); l && !l->text().isEmpty()) {
             while (!derriere->autoFillBackground() && !derriere->isWindow()) derriere = derriere->parentWidget();
-        } else if (auto* b = qobject_cast<QAbstractButton*>(w); b && !b->text().isEmpty() && b->isEnabled()) {
+        } else if (auto* b = qobject_cast<QAbstractButton*>(w); b && b->isEnabled()) {
+            if (qobject_cast<QCheckBox*>(b) || qobject_cast<QRadioButton*>(b)) {
+                const double r = contrasteBoite(b);
+                boites = std::min(boites, r);
+                if (r < 3) faibles << QStringLiteral("%1 (case): %2").arg(b->objectName()).arg(r, 0, 'f', 2);
+            }
+            if (b->text().isEmpty()) continue;
             while (!derriere->autoFillBackground() && !derriere->isWindow()) derriere = derriere->parentWidget();
         } else {
             continue;
         }
         const double r = contraste(w->palette().color(groupe, texte), derriere->palette().color(groupe, fond));
         minimum = std::min(minimum, r);
-        if (r < 4.5) faibles << QStringLiteral("%1: %2").arg(w->objectName()).arg(r, 0, 'f', 2);
+        if (r < seuil) faibles << QStringLiteral("%1: %2").arg(w->objectName()).arg(r, 0, 'f', 2);
     }
     return faibles;
+}
+
+// A window outside the screen's free area once placed, and every control that scrolling cannot bring into view.
+QStringList horsDePortee(QWidget* ecran) {
+    QStringList fautes;
+    const QRect zone = ecran->screen()->availableGeometry();
+    auto dedans = [&] { return ecran->frameGeometry() != ecran->geometry() && zone.contains(ecran->frameGeometry()); };
+    if (!QTest::qWaitFor(dedans, 3000)) {
+        const QRect r = ecran->frameGeometry();
+        fautes << QStringLiteral("%1 %2,%3 %4x%5 hors de l'écran")
+                      .arg(ecran->objectName()).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    }
+    auto* defile = ecran->findChild<QScrollArea*>(QStringLiteral("qt_defilement"));
+    qInfo("%s %dx%d%s", qPrintable(ecran->objectName()), ecran->frameGeometry().width(),
+          ecran->frameGeometry().height(), defile ? " défile" : "");
+    for (QWidget* w : ecran->findChildren<QWidget*>()) {
+        const bool controle = w->inherits("QLabel") || w->inherits("QAbstractButton") || w->inherits("QComboBox") ||
+                              w->inherits("QLineEdit") || w->inherits("QListWidget") || w->inherits("UpDownNiv");
+        if (!controle || !w->isVisibleTo(ecran) || w->objectName().isEmpty() || w->objectName().startsWith("qt_")) {
+            continue;
+        }
+        const bool defilant = defile && defile->widget()->isAncestorOf(w);
+        if (defilant) { // the whole control, not only a text cursor as ensureWidgetVisible() would
+            const QPoint centre = w->mapTo(defile->widget(), w->rect().center());
+            defile->ensureVisible(centre.x(), centre.y(), w->width() / 2 + 1, w->height() / 2 + 1);
+        }
+        const QWidget* repere = defilant ? defile->viewport() : ecran;
+        // A control larger than the view is reached part by part: it must lie within what scrolls.
+        if (defilant && (w->width() > repere->width() || w->height() > repere->height())) repere = defile->widget();
+        if (!repere->rect().contains(QRect(w->mapTo(repere, QPoint()), w->size()))) {
+            fautes << w->objectName() + QStringLiteral(" inaccessible");
+        }
+    }
+    return fautes;
+}
+
+// Answers every modal window that becomes active with a real key press, and counts them.
+struct ToucheAuxModales : QObject {
+    int vues = 0;
+    QPointer<QWidget> derniere;
+    QTimer minuterie;
+    explicit ToucheAuxModales(const QString& touche) {
+        connect(&minuterie, &QTimer::timeout, this, [this, touche] {
+            QWidget* m = QApplication::activeModalWidget();
+            if (!m || m == derniere || !m->isActiveWindow()) return;
+            derniere = m;
+            ++vues;
+            QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), {"key", touche}), 0);
+        });
+        minuterie.start(50);
+    }
+};
+
+// One wheel notch (4 up, 5 down) with the pointer on a widget's centre.
+void molette(QWidget* w, int bouton) {
+    if (auto* d = w->window()->findChild<QScrollArea*>(QStringLiteral("qt_defilement"))) d->ensureWidgetVisible(w);
+    const QPoint p = w->mapToGlobal(w->rect().center()) * w->devicePixelRatioF();
+    const QStringList arguments{"mousemove", QString::number(p.x()), QString::number(p.y()), "click",
+                                QString::number(bouton)};
+    const int fin = QProcess::execute(QStringLiteral("xdotool"), arguments);
+    QVERIFY2(fin == 0, qPrintable(QStringLiteral("xdotool: %1 sur %2").arg(fin).arg(w->objectName())));
+    QTest::qWait(300);
 }
 
 QStringList ligne(FrmPrincipaleVorn* f, int i) {
@@ -259,16 +350,29 @@ private slots:
         emit f->CmbAge->activated(1);
     }
 
-    // Every caption, every entry of every list and every display value shows whole; every text reads at 4.5 : 1 or more.
+    // Every screen opens within the screen's free area, its controls all within reach by scrolling; every caption,
+    // every entry of every list and every display value shows whole; every text reads at 4.5 : 1 or more (7 : 1 under
+    // a high-contrast theme), every box at 3 : 1.
     void textesEtContrastes() {
         QStringList trop, faibles;
-        double minimum = 21;
+        double minimum = 21, boites = 21;
+        const bool eleve = qEnvironmentVariable("GTK_THEME").contains(QStringLiteral("HighContrast"));
+        const double seuil = eleve ? 7 : 4.5;
         int mesures = 0;
         QStringList ecrans;
         auto verifier = [&](QWidget* ecran) {
             ecrans << ecran->objectName();
-            trop << debordements(ecran, mesures);
-            faibles << peuContrastes(ecran, minimum);
+            trop << horsDePortee(ecran) << debordements(ecran, mesures);
+            faibles << peuContrastes(ecran, seuil, minimum, boites);
+            // Under a high-contrast theme the program's own greys give way to the theme's colours.
+            for (QWidget* w : ecran->findChildren<QWidget*>()) {
+                for (const auto role : {QPalette::Window, QPalette::Base}) {
+                    const QColor c = w->palette().color(role);
+                    if (eleve && (c == QColor(192, 192, 192) || c == QColor(224, 224, 224))) {
+                        faibles << w->objectName() + QStringLiteral(" en gris");
+                    }
+                }
+            }
         };
         // A dark desktop theme must have been taken up, or the check would prove nothing.
         if (qEnvironmentVariable("GTK_THEME").endsWith(QStringLiteral(":dark"))) {
@@ -283,6 +387,14 @@ private slots:
                 p.choix()->hide();
             }
             FrmPrincipaleVorn* f = p.feuille(profession);
+            // The desktop's font size was taken up: above 10 points the sheet grows in proportion, text and all.
+            if (const double points = qEnvironmentVariable("BUREAU_POINTS").toDouble(); points > 0 && profession == 0) {
+                QCOMPARE(QFontDatabase::systemFont(QFontDatabase::GeneralFont).pointSizeF(), points);
+                const double zoom = std::max(1.0, points / 10);
+                QVERIFY2(std::abs(f->FrmCompétences->width() - 777 * zoom) <= 1,
+                         qPrintable(QString::number(f->FrmCompétences->width())));
+                QVERIFY(f->LblFormule[0]->font().pointSizeF() >= 7.5 * zoom * 0.9);
+            }
             QTimer::singleShot(0, f, [&] {
                 QWidget* dialogue = QApplication::activeModalWidget();
                 verifier(dialogue);
@@ -307,7 +419,8 @@ private slots:
             f->ChkComp[0]->click();
             verifier(f);
         }
-        qInfo("%d textes mesurés sur %s; plus faible contraste: %.2f", mesures, qPrintable(ecrans.join(' ')), minimum);
+        qInfo("%d textes mesurés sur %s; plus faible contraste: %.2f, des cases: %.2f; police %.1f points", mesures,
+              qPrintable(ecrans.join(' ')), minimum, boites, qApp->font().pointSizeF());
         QVERIFY2(trop.isEmpty(), qPrintable(trop.join(QLatin1Char('\n'))));
         QVERIFY2(faibles.isEmpty(), qPrintable(faibles.join(QLatin1Char('\n'))));
     }
@@ -339,6 +452,54 @@ private slots:
         QCOMPARE(f->TxtPtGénération->text(), QString::number(points - CoutNiveau * niveauxPayables));
         QVERIFY(!f->UpDownNivs[2]->boutonHaut()->isDown());
         if (niveauxPayables == 0) QCOMPARE(ligne(f, 2), avant);
+    }
+
+    // The keypad's Enter acts as Return wherever a button is the default: the welcome screen (refused, then
+    // accepted), its message box, the About box.
+    void entreeDuPave() {
+        Programme p;
+        p.app.Demarrer();
+        actif(p.app.accueil());
+        ToucheAuxModales pave(QStringLiteral("KP_Enter"));
+        QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), {"key", "KP_Enter"}), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(pave.vues == 1 && !QApplication::activeModalWidget(), 10000);
+        QVERIFY(!p.app.choix());
+        p.app.accueil()->TxtNomAccueil->setText(QStringLiteral("JOUEUR"));
+        QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), {"key", "KP_Enter"}), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(p.app.choix(), 10000);
+        FrmPrincipaleVorn* f = p.feuille();
+        f->MnuAPropos->trigger(); // returns once the box is closed
+        QCOMPARE(pave.vues, 2);
+    }
+
+    // A wheel notch over a list or a level without the focus changes nothing (it scrolls the sheet when that
+    // scrolls); with the focus, it steps.
+    void roue() {
+        Programme p;
+        FrmPrincipaleVorn* f = p.feuille();
+        ToucheAuxModales echap(QStringLiteral("Escape")); // a dialog that should not have come, counted and closed
+        const QStringList avant{f->CmbAge->currentText(), f->TxtNiveau[2]->text(), f->TxtPtGénération->text()};
+        f->CmbFOR->setFocus();
+        auto* defile = f->findChild<QScrollArea*>(QStringLiteral("qt_defilement"));
+        for (QWidget* w : {static_cast<QWidget*>(f->CmbAge), static_cast<QWidget*>(f->UpDownNivs[2])}) {
+            if (defile) defile->ensureWidgetVisible(w);
+            const int position = defile ? defile->verticalScrollBar()->value() : 0;
+            molette(w, 5);
+            if (defile && position < defile->verticalScrollBar()->maximum()) {
+                QVERIFY(defile->verticalScrollBar()->value() > position);
+            }
+            molette(w, 4);
+        }
+        QCOMPARE((QStringList{f->CmbAge->currentText(), f->TxtNiveau[2]->text(), f->TxtPtGénération->text()}), avant);
+        QCOMPARE(echap.vues, 0);
+        f->UpDownNivs[2]->setFocus();
+        molette(f->UpDownNivs[2], 4);
+        QCOMPARE(f->TxtNiveau[2]->text(), QStringLiteral("2"));
+        const int force = f->CmbFOR->currentIndex();
+        f->CmbFOR->setFocus();
+        molette(f->CmbFOR, 5);
+        QCOMPARE(f->CmbFOR->currentIndex(), force + 1);
+        QCOMPARE(echap.vues, 0);
     }
 };
 

@@ -41,8 +41,28 @@ QStringList MessagerieScriptee::journal() const {
 
 QString boite(const QString& titre, const QString& texte, int code) { return u"%1 | %2 | %3"_s.arg(titre, texte).arg(code); }
 
-void auModal(const std::function<void(QWidget*)>& action) {
-    QTimer::singleShot(0, qApp, [action] { if (QWidget* w = QApplication::activeModalWidget()) action(w); });
+void auModal(const std::function<void(QWidget*)>& action, std::chrono::milliseconds delai) {
+    auto* guet = new QTimer(qApp);
+    auto horloge = std::make_shared<QElapsedTimer>();
+    horloge->start();
+    QObject::connect(guet, &QTimer::timeout, qApp, [guet, horloge, action, delai] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w && !horloge->hasExpired(delai.count())) return;
+        guet->stop();
+        guet->deleteLater();
+        if (!w) {
+            QTest::qFail("no modal window came", __FILE__, __LINE__);
+            return;
+        }
+        action(w);
+        QTimer::singleShot(delai, qApp, [boite = QPointer<QWidget>(w)] {
+            if (!boite || !boite->isVisible()) return;
+            const QString message = u"%1 still open after the test's action"_s.arg(boite->objectName());
+            QTest::qFail(qPrintable(message), __FILE__, __LINE__);
+            if (auto* d = qobject_cast<QDialog*>(boite)) d->reject();
+        });
+    });
+    guet->start(5);
 }
 
 FrmPrincipaleVorn* ProgrammeTest::allerALaFeuille(int rang, int sexe) {

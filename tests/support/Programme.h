@@ -8,6 +8,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <chrono>
+
 using namespace Qt::StringLiterals;
 
 // Answers message boxes from a script (No when none is left) and records every one shown.
@@ -61,8 +63,11 @@ struct ProgrammeTest {
     FrmPrincipaleVorn* allerALaFeuille(int rang = 2, int sexe = 0); // then the sheet of AGENT, rank 0..2
 };
 
-// Runs `action` on the modal window that the next call opens, from inside that window's event loop.
-void auModal(const std::function<void(QWidget*)>& action);
+// Runs `action` on the modal window that the next call opens, from inside that window's event loop. Fails the test
+// with a message when no modal window comes within `delai`, or when the one that came is still open `delai` after
+// the action, which it then closes: the test goes on instead of waiting in that window's loop.
+void auModal(const std::function<void(QWidget*)>& action,
+             std::chrono::milliseconds delai = std::chrono::seconds(10));
 
 void taper(QWidget* w, const QString& texte); // one key event a character, as the keyboard sends them
 inline void traiterEvenements() { // lets deferred deletions run
