@@ -41,6 +41,11 @@ VORN_PACKAGES=(
     python3-pyatspi
     gir1.2-atspi-2.0
     python3-gi
+    orca
+    locales
+    libglib2.0-bin
+    dconf-gsettings-backend
+    gsettings-desktop-schemas
 )
 
 # Print the packages of "$@" that dpkg does not report as installed.

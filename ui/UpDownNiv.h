@@ -38,6 +38,7 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    void pas(int valeur, void (UpDownNiv::*evenement)());
     QToolButton* haut_;
     QToolButton* bas_;
     QLineEdit* buddy_ = nullptr;
