@@ -9,6 +9,7 @@ import contextlib
 import math
 import os
 import re
+import shutil
 import signal
 import subprocess
 import sys
@@ -63,7 +64,7 @@ class Orca:
     """What Orca has said, read from its log as it grows."""
 
     def __init__(self, journal):
-        self.journal, self.lu, self.paroles, self.horaires = journal, 0, [], []
+        self.journal, self.lu, self.paroles, self.horaires, self.brut = journal, 0, [], [], ""
 
     def lire(self):
         with open(self.journal, encoding="utf-8", errors="replace") as f:
@@ -71,6 +72,7 @@ class Orca:
             texte = f.read()
         fin = texte.rfind("\n") + 1  # a line still being written waits for the next read
         self.lu += len(texte[:fin].encode("utf-8"))
+        self.brut += texte[:fin]
         for ligne in re.findall(r"SPEECH OUTPUT: '(.*)'(?: voice=\w+)? ?(?:\{.*|None)?$", texte[:fin], re.M):
             self.paroles.append(ligne.replace("\u2019", "'"))
             self.horaires.append((time.monotonic(), self.paroles[-1]))
@@ -155,6 +157,18 @@ class Parcours:
         print("%s%s" % (taper + " " if taper else "", touches))
         return self.orca.entendu(marque, *mots, sauf=sauf)
 
+    def alt(self, lettre, *mots):
+        """Alt and a letter. A screen reader holds each key until it has seen it, but not the shortcut the
+        chord makes: a menu would open before the Alt press reaches the menu bar, which would then close it."""
+        debut = len(self.orca.brut)
+        subprocess.run(["xdotool", "keydown", "alt"], check=True)
+        attendre(lambda: self.orca.lire() or re.search(r"event_string=\(Alt_L\)[^^]*?CONSUME:", self.orca.brut[debut:]),
+                 "Orca voyant Alt")
+        marque = self.orca.marque()
+        subprocess.run(["xdotool", "key", lettre, "keyup", "alt"], check=True)
+        print("alt+" + lettre)
+        return self.orca.entendu(marque, *mots) if mots else ""
+
     def compte(self, touches, *mots, plafond):
         """The same, counting the accessibility events the keys bring."""
         del evenements[:]
@@ -207,17 +221,17 @@ def parcourir(orca, programme):
     dit("space", "cochée", "Il vous reste %d Champs d'Expérience à choisir." % (reste - 1))
     dit("Tab Tab Return", "Age", "liste déroulante")
     # A menu takes keys once open: each key waits for what the one before opened.
-    dit("alt+a", "Nouveau")
+    dit.alt("a", "Nouveau")
     dit("Right", "À Propos")
     dit("Return", "À propos - Vorn", "Application : ZazUvureVorn", "Version : 1.0.0")
     dit("Return", "Age")
     # The quit question answered No, then Yes.
-    dit("alt+a", "Nouveau")
+    dit.alt("a", "Nouveau")
     dit("q", "Quitter", "Etes-vous sûr de vouloir quitter le programme ?", "Non bouton")
     dit("Return", "Age")
-    dit("alt+a", "Nouveau")
+    dit.alt("a", "Nouveau")
     dit("q", "Quitter")
-    subprocess.run(["xdotool", "key", "alt+o"], check=True)
+    dit.alt("o")
     attendre(lambda: programme.poll() is not None, "la fin du programme")
     if programme.returncode != 0:
         fautes.append("le programme finit avec le code %d" % programme.returncode)
@@ -275,6 +289,7 @@ def main():
     finally:
         for p in reversed(enfants):
             p.kill()
+        shutil.rmtree(prive, ignore_errors=True)
     sys.exit("ÉCHEC:\n" + "\n".join(fautes) if fautes else None)
 
 
