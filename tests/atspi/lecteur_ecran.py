@@ -167,7 +167,7 @@ class Parcours:
         marque = self.orca.marque()
         subprocess.run(["xdotool", "key", lettre, "keyup", "alt"], check=True)
         print("alt+" + lettre)
-        return self.orca.entendu(marque, *mots) if mots else ""
+        return self.orca.entendu(marque, *mots)
 
     def compte(self, touches, *mots, plafond):
         """The same, counting the accessibility events the keys bring."""
@@ -188,7 +188,9 @@ def parcourir(orca, programme):
     # Tab into the rank group lands on, and speaks, the chosen rank.
     dit("Tab", "Rang du personnage", "Recrue", "sélectionné", sauf=('"00"', "non sélectionné"), taper="bond")
     dit("Tab", "Continuer")
-    _, debut = dit.compte("Return", "Création - Vorn", "Apparence liste déroulante", plafond=644)
+    # Buttons are pressed with Space, which acts on the release: a key the screen reader still holds when its
+    # window goes would be dropped by the toolkit without being freed.
+    _, debut = dit.compte("space", "Création - Vorn", "Apparence liste déroulante", plafond=644)
     montree = next((t for t, type_, nom in evenements if type_ == "window:activate" and nom == "Création - Vorn"), debut)
     orca.lire()
     parle = next((t for t, dite in orca.horaires if t >= debut and "Création - Vorn" in dite), math.inf)
@@ -204,14 +206,14 @@ def parcourir(orca, programme):
     dit("KP_Enter", "FOR", "liste déroulante", "15", sauf=("élément de liste",))
     dit("Tab End", "DEX", "15", "Points de génération restants : 300")
     dit("Tab End", "Erreur - Caractéristiques", "Vous n'avez pas assez de Points de Génération!!!")
-    dit("Return", "VOL", "liste déroulante", "5")
+    dit("space", "VOL", "liste déroulante", "5")
     # A skill taken: its state, its CB and the points left; then its level up to a refusal.
     dit("Tab Tab Tab", "Agilité case à cocher non cochée")
     dit.compte("space", "cochée", "CB 16", "Points de génération restants : 200", plafond=10)
     dit("Tab Up", "Niveau d'Agilité", "2", "Points de génération restants : 180")
     dit(" ".join(["Up"] * 9), "11", "Points de génération restants : 0")
     dit("Up", "Erreur - Niveau de Compétences", "Vous n'avez pas assez de Points de Génération!!!", sauf=("12",))
-    dit("Return", "Niveau d'Agilité", "11")
+    dit("space", "Niveau d'Agilité", "11")
     # An age that opens the fields of experience, whose count is read in its sentence, again after a tick.
     texte = dit(" ".join(["shift+Tab"] * 8) + " Down", "Champs d'Expérience - Vorn", "Champs d'Expérience à choisir")
     compte = re.search(r"Il vous reste (\d+) Champs d'Expérience à choisir", texte)
@@ -219,19 +221,21 @@ def parcourir(orca, programme):
         fautes.append("les champs d'expérience sans leur nombre: %s" % texte)
     reste = int(compte.group(1)) if compte else 1
     dit("space", "cochée", "Il vous reste %d Champs d'Expérience à choisir." % (reste - 1))
-    dit("Tab Tab Return", "Age", "liste déroulante")
+    dit("shift+Tab", "Ok bouton")
+    dit("space", "Age", "liste déroulante")
     # A menu takes keys once open: each key waits for what the one before opened.
     dit.alt("a", "Nouveau")
     dit("Right", "À Propos")
     dit("Return", "À propos - Vorn", "Application : ZazUvureVorn", "Version : 1.0.0")
-    dit("Return", "Age")
+    dit("space", "Age")
     # The quit question answered No, then Yes.
     dit.alt("a", "Nouveau")
     dit("q", "Quitter", "Etes-vous sûr de vouloir quitter le programme ?", "Non bouton")
-    dit("Return", "Age")
+    dit("space", "Age")
     dit.alt("a", "Nouveau")
     dit("q", "Quitter")
-    dit.alt("o")
+    dit("Tab", "Oui bouton")
+    subprocess.run(["xdotool", "key", "space"], check=True)
     attendre(lambda: programme.poll() is not None, "la fin du programme")
     if programme.returncode != 0:
         fautes.append("le programme finit avec le code %d" % programme.returncode)
