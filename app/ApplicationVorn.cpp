@@ -1,7 +1,7 @@
 #include "ApplicationVorn.h"
 
+#include "AccessibiliteVorn.h"
 #include "FichierAgent.h"
-
 #include "Choix.h"
 #include "FrmAProposVorn.h"
 #include "FrmAccueilVorn.h"
@@ -38,22 +38,26 @@ ApplicationVorn::~ApplicationVorn() {
 }
 
 void ApplicationVorn::Demarrer(const QString& fichier) {
+    const SourdineAccessible construction;
     if (!fichier.isEmpty() && OuvrirAgent(nullptr, fichier)) return;
     accueil_ = new FrmAccueilVorn(m_, *this);
     accueil_->show();
 }
 
 void ApplicationVorn::chargerChoix() {
+    const SourdineAccessible construction;
     choix_ = new FrmChoixVorn(m_, *this);
     choix_->show();
 }
 
 void ApplicationVorn::AccueilContinue() {
+    const SourdineAccessible passage;
     accueil_->hide();
     chargerChoix();
 }
 
 void ApplicationVorn::ChoixContinue() {
+    const SourdineAccessible passage; // one screen goes, the next comes whole
     FrmChoixVorn* choix = choix_;
     choix->ConfirmerQuitter = 0;
     choix->close();
@@ -65,6 +69,7 @@ void ApplicationVorn::ChoixContinue() {
 }
 
 void ApplicationVorn::NouvelAgent() {
+    const SourdineAccessible passage;
     FrmPrincipaleVorn* feuille = feuille_;
     feuille->close();
     feuille->deleteLater();
@@ -139,6 +144,10 @@ void PreparerApplication(QApplication& app) {
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(traductionQt);
     }
+    // Screen readers read our spin buttons, lists and menus by their meaning, and not Qt's dialogs' otherwise.
+    InstallerAccessibilite();
+    // A modal box takes the mouse release from a held arrow, which would go on repeating under it.
+    InstallerRelacheSousModal(app);
     QApplication::setWindowIcon(imageVorn());
     // The screens were laid out for a narrow 8-point face; 7.5 points of the
     // common Linux sans-serif take the same room.

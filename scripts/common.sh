@@ -51,6 +51,11 @@ VORN_PACKAGES=(
     xdg-utils
     libfile-mimeinfo-perl
     python3-jsonschema
+    orca
+    locales
+    libglib2.0-bin
+    dconf-gsettings-backend
+    gsettings-desktop-schemas
 )
 
 # Print the packages of "$@" that dpkg does not report as installed.

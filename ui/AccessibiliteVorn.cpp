@@ -6,16 +6,27 @@
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
 constexpr const char* Decoratif = "vornDecoratif";
 constexpr const char* AvecDecors = "vornAvecDecors";
 constexpr const char* NomEntree = "vornNomAccessible";
+constexpr const char* FenetreDuProgramme = "vornFenetre";
+constexpr const char* DescriptionLue = "vornDescription";
+
+// A purchase asked through an accessibility call runs after the call, from the event loop: a
+// refusal box opened inside it would hold the screen reader's request until the box closes.
+template <typename Action>
+void apresLAppel(QObject* cible, Action action) {
+    QTimer::singleShot(0, cible, std::move(action));
+}
 
 // A level control is one spin button: its arrows are the increase and
 // decrease actions, not buttons of their own.
@@ -28,7 +39,8 @@ public:
         return QAccessibleWidget::interface_cast(t);
     }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Value ? QString::number(niveau()->value()) : QAccessibleWidget::text(t);
+        if (t == QAccessible::Value) return QString::number(niveau()->value());
+        return t == QAccessible::Description ? description(widget()) : QAccessibleWidget::text(t);
     }
     int childCount() const override { return 0; }
     QAccessibleInterface* child(int) const override { return nullptr; }
@@ -41,11 +53,12 @@ public:
     QVariant minimumStepSize() const override { return 1; }
     // Each level is bought on its own: step until there or until a step is refused.
     void setCurrentValue(const QVariant& v) override {
-        const int cible = v.toInt();
-        for (int avant = -1; niveau()->value() != cible && niveau()->value() != avant;) {
-            avant = niveau()->value();
-            cible > avant ? niveau()->monter() : niveau()->descendre();
-        }
+        apresLAppel(niveau(), [n = niveau(), cible = v.toInt()] {
+            for (int avant = -1; n->value() != cible && n->value() != avant;) {
+                avant = n->value();
+                cible > avant ? n->monter() : n->descendre();
+            }
+        });
     }
 
     QStringList actionNames() const override {
@@ -53,9 +66,9 @@ public:
     }
     void doAction(const QString& action) override {
         if (action == increaseAction()) {
-            niveau()->monter();
+            apresLAppel(niveau(), [n = niveau()] { n->monter(); });
         } else if (action == decreaseAction()) {
-            niveau()->descendre();
+            apresLAppel(niveau(), [n = niveau()] { n->descendre(); });
         } else {
             QAccessibleWidget::doAction(action);
         }
@@ -70,14 +83,39 @@ private:
     UpDownNiv* niveau() const { return static_cast<UpDownNiv*>(widget()); }
 };
 
-// A drop-down list is named by its caption and holds its entry as its value;
-// its popup list, whose selected line is the entry, is its one child.
-class ListeAccessible final : public QAccessibleWidget {
+// A drop-down list is named by its caption and holds its entry as its value
+// and as its text, where screen readers read a closed list's entry; its popup
+// list is its one child.
+class ListeAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit ListeAccessible(QComboBox* c) : QAccessibleWidget(c, QAccessible::ComboBox) {}
 
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Value ? liste()->currentText() : QAccessibleWidget::text(t);
+        if (t == QAccessible::Value) return liste()->currentText();
+        return t == QAccessible::Description ? description(widget()) : QAccessibleWidget::text(t);
+    }
+
+    // The entry as a read-only text, without caret or selection.
+    QString text(int debut, int fin) const override { return liste()->currentText().mid(debut, fin - debut); }
+    int characterCount() const override { return static_cast<int>(liste()->currentText().size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    int selectionCount() const override { return 0; }
+    void selection(int, int* debut, int* fin) const override { *debut = *fin = 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* debut, int* fin) const override {
+        *debut = 0;
+        *fin = characterCount();
+        return {};
     }
     int childCount() const override { return 1; }
     QAccessibleInterface* child(int index) const override {
@@ -107,6 +145,37 @@ public:
 
 private:
     QComboBox* liste() const { return static_cast<QComboBox*>(widget()); }
+};
+
+// A check box that carries a description of the program's: the toolkit's own
+// check box, but its toggle runs after the accessibility call.
+class CaseAccessible final : public QAccessibleWidget {
+public:
+    explicit CaseAccessible(QCheckBox* c) : QAccessibleWidget(c, QAccessible::CheckBox) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = caseACocher()->checkState() == Qt::Checked;
+        s.checkStateMixed = caseACocher()->checkState() == Qt::PartiallyChecked;
+        return s;
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Description) return description(widget());
+        const QString s = QAccessibleWidget::text(t);
+        return t == QAccessible::Name && s.isEmpty() ? QString(caseACocher()->text()).remove(u'&') : s;
+    }
+    QStringList actionNames() const override { return QStringList{toggleAction()} << QAccessibleWidget::actionNames(); }
+    void doAction(const QString& action) override {
+        if (action == toggleAction() || action == pressAction()) {
+            apresLAppel(caseACocher(), [c = caseACocher()] { c->click(); });
+        } else {
+            QAccessibleWidget::doAction(action);
+        }
+    }
+
+private:
+    QCheckBox* caseACocher() const { return static_cast<QCheckBox*>(widget()); }
 };
 
 // A frame or box whose decorations are left out of what it shows a screen reader.
@@ -190,8 +259,21 @@ private:
 };
 
 QAccessibleInterface* fabrique(const QString& classe, QObject* objet) {
+    if (classe == QLatin1String("QAction") && objet->property(NomEntree).isValid()) {
+        auto* a = static_cast<QAction*>(objet);
+        for (QObject* o : a->associatedObjects()) {
+            auto* barre = qobject_cast<QMenuBar*>(o);
+            if (barre && dansFenetreVorn(barre)) return new EntreeMenuAccessible(a, barre);
+        }
+        return nullptr;
+    }
+    // Qt's own dialogs (print, file) keep the toolkit's interfaces.
+    if (!objet->isWidgetType() || !dansFenetreVorn(static_cast<QWidget*>(objet))) return nullptr;
     if (classe == QLatin1String("UpDownNiv")) return new NiveauAccessible(static_cast<UpDownNiv*>(objet));
     if (classe == QLatin1String("QComboBox")) return new ListeAccessible(static_cast<QComboBox*>(objet));
+    if (classe == QLatin1String("QCheckBox") && objet->property(DescriptionLue).isValid()) {
+        return new CaseAccessible(static_cast<QCheckBox*>(objet));
+    }
     // Only the kinds that hold decorations pay for the property lookup.
     if ((classe == QLatin1String("QGroupBox") || classe == QLatin1String("QDialog")) &&
         objet->property(AvecDecors).toBool()) {
@@ -199,16 +281,89 @@ QAccessibleInterface* fabrique(const QString& classe, QObject* objet) {
         if (w) return new ConteneurAccessible(w, w->isWindow() ? QAccessible::Dialog : QAccessible::Grouping);
     }
     // A screen of the program is a plain window: read as one, with its title.
-    if (classe == QLatin1String("QWidget") && objet->isWidgetType() && static_cast<QWidget*>(objet)->isWindow()) {
+    if (classe == QLatin1String("QWidget") && static_cast<QWidget*>(objet)->isWindow()) {
         return new QAccessibleWidget(static_cast<QWidget*>(objet), QAccessible::Window);
     }
-    if (classe == QLatin1String("QAction") && objet->property(NomEntree).isValid()) {
-        auto* a = static_cast<QAction*>(objet);
-        for (QObject* o : a->associatedObjects()) {
-            if (auto* barre = qobject_cast<QMenuBar*>(o)) return new EntreeMenuAccessible(a, barre);
-        }
-    }
     return nullptr;
+}
+
+// News about the focused control. Qt 6.4 has no announcement event, and the description change it
+// sends reaches Orca 43 without its text; what Orca reads of its own accord is a notification that
+// shows. So the news is a notification of the window's, never in its list of children.
+class AnnonceAccessible final : public QAccessibleObject {
+public:
+    AnnonceAccessible(QObject* porteur, QWidget* fenetre) : QAccessibleObject(porteur), fenetre_(fenetre) {}
+
+    QWindow* window() const override { return fenetre_ ? fenetre_->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(fenetre_.data()); }
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? texte : QString(); }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.readOnly = true;
+        return s;
+    }
+
+    QString texte;
+
+private:
+    QPointer<QWidget> fenetre_;
+};
+
+AnnonceAccessible* annonceDe(QWidget* fenetre) {
+    static constexpr const char* Nom = "vornAnnonce";
+    QObject* porteur = fenetre->findChild<QObject*>(QLatin1String(Nom), Qt::FindDirectChildrenOnly);
+    if (porteur) return static_cast<AnnonceAccessible*>(QAccessible::queryAccessibleInterface(porteur));
+    porteur = new QObject(fenetre);
+    porteur->setObjectName(QLatin1String(Nom));
+    auto* annonce = new AnnonceAccessible(porteur, fenetre);
+    QAccessible::registerAccessibleInterface(annonce); // the toolkit deletes it with its object
+    return annonce;
+}
+
+int sourdines = 0;
+
+bool aTaire(QAccessibleEvent* e) {
+    auto* w = qobject_cast<QWidget*>(e->object());
+    if (!w || !dansFenetreVorn(w)) return false;
+    switch (e->type()) {
+    case QAccessible::ObjectCreated:
+    case QAccessible::ObjectDestroyed:
+    case QAccessible::ParentChanged:
+        return false; // the reader's copy of the tree stays the program's
+    case QAccessible::TableModelChanged:
+        return true; // the toolkit has already updated the list's interface; the reader asks for lines
+    default:
+        break;
+    }
+    if (!w->window()->isVisible()) return true;
+    if (w->isWindow()) return false;
+    if (w->parentWidget() && w->parentWidget()->inherits("UpDownNiv")) return true; // its arrows are its actions
+    switch (e->type()) {
+    case QAccessible::ObjectShow:
+    case QAccessible::ObjectHide:
+        return true;
+    case QAccessible::TextInserted:
+    case QAccessible::TextRemoved:
+    case QAccessible::TextUpdated:
+    case QAccessible::TextCaretMoved:
+    case QAccessible::TextSelectionChanged:
+    case QAccessible::TextAttributeChanged:
+        return !w->isEnabled() && w->focusPolicy() == Qt::NoFocus;
+    default:
+        return false;
+    }
+}
+
+// Events to keep go on to the platform, with the filter out of the way meanwhile.
+void filtrer(QAccessibleEvent* e) {
+    if (aTaire(e)) return;
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(e);
+    QAccessible::installUpdateHandler(filtrer);
 }
 
 bool voyelle(QChar c) {
@@ -242,8 +397,53 @@ void marquerDecoratif(QWidget* w) {
 
 void nommerEntreeMenu(QAction* action, const QString& nom) { action->setProperty(NomEntree, nom); }
 
-void decrire(QWidget* w, const QString& description) {
-    if (w->accessibleDescription() != description) w->setAccessibleDescription(description);
+void marquerFenetreVorn(QWidget* fenetre) { fenetre->setProperty(FenetreDuProgramme, true); }
+
+bool dansFenetreVorn(const QWidget* w) {
+    const QWidget* fenetre = w->window();
+    // A list's drop-down is a window of its own, inside the list's.
+    if (fenetre->inherits("QComboBoxPrivateContainer") && fenetre->parentWidget()) {
+        fenetre = fenetre->parentWidget()->window();
+    }
+    return fenetre->property(FenetreDuProgramme).toBool();
+}
+
+SourdineAccessible::SourdineAccessible() {
+    if (sourdines++ == 0) QAccessible::installUpdateHandler(filtrer);
+}
+
+SourdineAccessible::~SourdineAccessible() {
+    if (--sourdines == 0) QAccessible::installUpdateHandler(nullptr);
+}
+
+void decrire(QWidget* w, const QString& texte) {
+    if (!w->property(DescriptionLue).isValid()) {
+        w->setProperty(DescriptionLue, texte);
+        // Naming the widget made the toolkit's interface, which does not read the property: made again.
+        QAccessibleInterface* deja = QAccessible::queryAccessibleInterface(w);
+        if (deja && qobject_cast<QCheckBox*>(w) && !dynamic_cast<CaseAccessible*>(deja)) {
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(deja));
+        }
+        return;
+    }
+    w->setProperty(DescriptionLue, texte);
+}
+
+QString description(const QWidget* w) {
+    const QVariant d = w->property(DescriptionLue);
+    return d.isValid() ? d.toString() : w->accessibleDescription();
+}
+
+void annoncer(QWidget* w) {
+    QTimer::singleShot(0, w, [w] {
+        QAccessibleInterface* controle = QAccessible::queryAccessibleInterface(w);
+        if (!w->hasFocus() || !QAccessible::isActive() || !controle) return; // the player has moved on
+        AnnonceAccessible* annonce = annonceDe(w->window());
+        const QString valeur = controle->text(QAccessible::Value);
+        annonce->texte = (valeur.isEmpty() ? QString() : valeur + QStringLiteral(". ")) + description(w);
+        QAccessibleEvent e(annonce, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&e);
+    });
 }
 
 void rendreFocus(QWidget* controle) {

@@ -16,9 +16,7 @@ namespace {
 // can run the button's repeat timer.
 class RelacheSousModal final : public QObject {
 public:
-    explicit RelacheSousModal(QObject* parent) : QObject(parent) {
-        setObjectName(QStringLiteral("RelacheSousModal"));
-    }
+    using QObject::QObject;
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override {
@@ -28,16 +26,13 @@ protected:
         return false;
     }
 };
-
-void installerRelacheSousModal() {
-    // By name: without a meta-object of its own, any child would match the type.
-    if (!qApp || qApp->findChild<QObject*>(QStringLiteral("RelacheSousModal"), Qt::FindDirectChildrenOnly)) return;
-    qApp->installEventFilter(new RelacheSousModal(qApp));
-}
 } // namespace
+
+void InstallerRelacheSousModal(QApplication& app) { app.installEventFilter(new RelacheSousModal(&app)); }
 
 void RelacherBoutonsTenus() {
     for (QWidget* fenetre : QApplication::topLevelWidgets()) {
+        if (!dansFenetreVorn(fenetre)) continue; // Qt's own dialogs keep their buttons
         for (auto* bouton : fenetre->findChildren<QAbstractButton*>()) {
             if (bouton->isDown()) bouton->setDown(false);
         }
@@ -48,8 +43,7 @@ FenetreVorn::FenetreVorn(ModuleVorn& module, NavigationVorn& navigation, QWidget
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       m(module), nav(navigation) {
-    installerRelacheSousModal();
-    InstallerAccessibilite();
+    marquerFenetreVorn(this);
 }
 
 bool FenetreVorn::occupe() const {

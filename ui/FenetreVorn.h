@@ -41,3 +41,7 @@ private:
 // auto-repeat: done whenever a modal window shows, and before a dialog that
 // may not be a window of ours.
 void RelacherBoutonsTenus();
+
+class QApplication;
+// Has every modal window that shows let go of the held buttons first. Once, at start-up.
+void InstallerRelacheSousModal(QApplication& app);

@@ -32,6 +32,7 @@ QFrame* trait(QWidget* parent, int index, const QColor& couleur, int x1, int y, 
 } // namespace
 
 FrmAProposVorn::FrmAProposVorn(QWidget* parent) : QDialog(parent) {
+    marquerFenetreVorn(this);
     setObjectName(QStringLiteral("FrmAProposVorn"));
     setWindowTitle(QStringLiteral("À propos - Vorn"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
@@ -86,6 +87,9 @@ void FrmAProposVorn::Form_Load() {
                                    .arg(VersionVorn::Mineure)
                                    .arg(VersionVorn::Revision));
     LblTitreAPropos->setText(QStringLiteral("Application: ") + qs(VersionVorn::Titre));
-    LblVersionAPropos->setAccessibleName(LblVersionAPropos->text());
-    LblTitreAPropos->setAccessibleName(LblTitreAPropos->text());
+    // Read aloud with the French space before the colon: screen readers read the lines of three
+    // words or more when a box opens, and these two then count as such.
+    for (QLabel* l : {LblTitreAPropos, LblVersionAPropos}) {
+        l->setAccessibleName(QString(l->text()).replace(QStringLiteral(": "), QStringLiteral(" : ")));
+    }
 }

@@ -12,7 +12,6 @@
 #include "Tables.h"
 #include "TexteQt.h"
 
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -28,37 +27,15 @@ QGroupBox* cadre(QWidget* parent, const QString& nom, const QString& titre) {
     return c;
 }
 
-// Tab into a group of options lands on the chosen one, as players expect.
-class FocusSurOptionChoisie final : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* objet, QEvent* e) override {
-        auto* o = qobject_cast<QRadioButton*>(objet);
-        if (o && e->type() == QEvent::FocusIn && !o->isChecked()) {
-            const auto raison = static_cast<QFocusEvent*>(e)->reason();
-            if (raison == Qt::TabFocusReason || raison == Qt::BacktabFocusReason) {
-                for (auto* autre : o->parentWidget()->findChildren<QRadioButton*>()) {
-                    if (autre->isChecked()) {
-                        autre->setFocus(raison);
-                        return true;
-                    }
-                }
-            }
-        }
-        return QObject::eventFilter(objet, e);
-    }
-};
+// Tab into a group of options lands on the chosen one, as players expect: the
+// others are no tab stops (the arrows still walk them), so the focus, and a
+// screen reader with it, never stops on an option that is not chosen.
+void tabulerSurChoisie(QRadioButton* o) { o->setFocusPolicy(o->isChecked() ? Qt::StrongFocus : Qt::ClickFocus); }
 
 QRadioButton* option(QGroupBox* parent, const QString& nom, int index, std::string_view legende) {
     auto* o = new QRadioButton(qs(legende), parent);
     nommer(o, indexe(nom, index), qs(legende).simplified());
-    static constexpr const char* filtreNom = "focusSurOptionChoisie";
-    auto* filtre = parent->property(filtreNom).value<QObject*>();
-    if (!filtre) {
-        filtre = new FocusSurOptionChoisie(parent);
-        parent->setProperty(filtreNom, QVariant::fromValue(filtre));
-    }
-    o->installEventFilter(filtre);
+    QObject::connect(o, &QRadioButton::toggled, o, [o] { tabulerSurChoisie(o); });
     return o;
 }
 } // namespace
@@ -147,6 +124,7 @@ void FrmChoixVorn::Form_Load() {
         const QSignalBlocker bloque(o);
         o->setChecked(true);
     }
+    for (QRadioButton* o : findChildren<QRadioButton*>()) tabulerSurChoisie(o);
     ConfirmerQuitter = 1;
 }
 

@@ -20,6 +20,7 @@
 
 FrmChpExpérienceVorn::FrmChpExpérienceVorn(ModuleVorn& module, NavigationVorn& navigation, QWidget* parent)
     : QDialog(parent), champs(module), nav_(navigation) {
+    marquerFenetreVorn(this);
     setObjectName(QStringLiteral("FrmChpExpérienceVorn"));
     setWindowTitle(QStringLiteral("Champs d'Expérience - Vorn"));
     setModal(true);
@@ -49,7 +50,7 @@ FrmChpExpérienceVorn::FrmChpExpérienceVorn(ModuleVorn& module, NavigationVorn&
     auto* grilleProf = new QGridLayout(FrmChpExpProf);
     for (int i = 0; i < ChampsExperienceVorn::NbProf; ++i) {
         const auto u = static_cast<std::size_t>(i);
-        auto* c = new QCheckBox(qs(champs.legendesProf[u]), FrmChpExpProf);
+        auto* c = new CaseDemande(qs(champs.legendesProf[u]), FrmChpExpProf);
         nommer(c, indexe(QStringLiteral("ChkExpProf"), i), c->text());
         grilleProf->addWidget(c, i / 3, i % 3);
         // A hidden box keeps its place so that the rows stay in threes.
@@ -57,7 +58,7 @@ FrmChpExpérienceVorn::FrmChpExpérienceVorn(ModuleVorn& module, NavigationVorn&
         politique.setRetainSizeWhenHidden(true);
         c->setSizePolicy(politique);
         c->setVisible(champs.visibleProf[u]);
-        connect(c, &QCheckBox::clicked, this, [this, i](bool coche) { ChkExp_Click(true, i, coche); });
+        connect(c, &QCheckBox::clicked, this, [this, i](bool coche) { ChkExp_Click(true, i, !coche); });
         ChkExpProf[u] = c;
     }
     disposition->addWidget(FrmChpExpProf);
@@ -67,10 +68,10 @@ FrmChpExpérienceVorn::FrmChpExpérienceVorn(ModuleVorn& module, NavigationVorn&
     auto* grilleGen = new QGridLayout(FrmChpExpGen);
     for (int i = 0; i < ChampsExperienceVorn::NbGen; ++i) {
         const auto u = static_cast<std::size_t>(i);
-        auto* c = new QCheckBox(qs(ChampsGeneraux[u]), FrmChpExpGen);
+        auto* c = new CaseDemande(qs(ChampsGeneraux[u]), FrmChpExpGen);
         nommer(c, indexe(QStringLiteral("ChkExpGen"), i), c->text());
         grilleGen->addWidget(c, i % 4, i / 4);
-        connect(c, &QCheckBox::clicked, this, [this, i](bool coche) { ChkExp_Click(false, i, coche); });
+        connect(c, &QCheckBox::clicked, this, [this, i](bool coche) { ChkExp_Click(false, i, !coche); });
         ChkExpGen[u] = c;
     }
     disposition->addWidget(FrmChpExpGen);
@@ -81,7 +82,11 @@ FrmChpExpérienceVorn::FrmChpExpérienceVorn(ModuleVorn& module, NavigationVorn&
     disposition->addWidget(BtnOkExpérience, 0, Qt::AlignHCenter);
     connect(BtnOkExpérience, &QPushButton::clicked, this, [this] { BtnOkExpérience_Click(); });
 
-    TxtExp->setText(qs(champs.TxtExp));
+    // The count is read within its sentence: the caption before it carries the whole, and the
+    // field and the caption after it are left out for screen readers.
+    marquerDecoratif(TxtExp);
+    marquerDecoratif(LblExp1[1]);
+    afficherReste();
     setWindowIcon(imageVorn());
     adjustSize();
     setFixedSize(size());
@@ -91,16 +96,24 @@ FrmChpExpérienceVorn::FrmChpExpérienceVorn(ModuleVorn& module, NavigationVorn&
 void FrmChpExpérienceVorn::ChkExp_Click(bool professionnel, int index, bool coche) {
     QCheckBox* boite = professionnel ? ChkExpProf.at(static_cast<std::size_t>(index))
                                      : ChkExpGen.at(static_cast<std::size_t>(index));
-    if (coche) {
-        if (!champs.Cocher(professionnel, index)) {
-            nav_.messagerie().Afficher(this, qs(MessagePlusDeChamps), qs(TitreChampsExp), Messagerie::Exclamation);
-            boite->setChecked(false);
-            rendreFocus(boite);
-        }
-    } else {
-        champs.Decocher(professionnel, index);
+    if (coche && !champs.Cocher(professionnel, index)) {
+        nav_.messagerie().Afficher(this, qs(MessagePlusDeChamps), qs(TitreChampsExp), Messagerie::Exclamation);
+        rendreFocus(boite);
+        return;
     }
+    if (!coche) champs.Decocher(professionnel, index);
+    boite->setChecked(coche);
+    afficherReste();
+    annoncer(boite);
+}
+
+void FrmChpExpérienceVorn::afficherReste() {
     TxtExp->setText(qs(champs.TxtExp));
+    const QString phrase = QStringLiteral("%1 %2 %3").arg(LblExp1[0]->text(), TxtExp->text(), LblExp1[1]->text());
+    LblExp1[0]->setAccessibleName(phrase);
+    // Heard again with each box, and after each tick.
+    for (auto* c : ChkExpProf) decrire(c, phrase);
+    for (auto* c : ChkExpGen) decrire(c, phrase);
 }
 
 void FrmChpExpérienceVorn::BtnOkExpérience_Click() {

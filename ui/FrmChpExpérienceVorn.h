@@ -34,5 +34,6 @@ public:
     void BtnOkExpérience_Click();
 
 private:
+    void afficherReste(); // the count left, on screen and in the sentence screen readers read
     NavigationVorn& nav_;
 };

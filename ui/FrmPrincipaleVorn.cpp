@@ -24,7 +24,6 @@
 #include <QFileInfo>
 #include <QEvent>
 #include <QGroupBox>
-#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -278,7 +277,7 @@ void FrmPrincipaleVorn::construireCompetences() {
         const QString nomComp = qs(Competences[u].nom);
         const bool libre = EstCompetenceLibre(i);
 
-        auto* chk = new QCheckBox(libre ? QString() : nomComp, f);
+        auto* chk = new CaseDemande(libre ? QString() : nomComp, f);
         nommer(chk, indexe(QStringLiteral("ChkComp"), i), nomComp);
         // The captions get the room up to the formula column.
         placer(chk, droite ? 6120 : 240, haut, libre ? 255 : 2460, 255);
@@ -306,7 +305,7 @@ void FrmPrincipaleVorn::construireCompetences() {
         TxtCB[u] = affichage(f, indexe(QStringLiteral("TxtCB"), i), avecDe(QStringLiteral("CB"), nomComp),
                              droite ? 11040 : 5160, haut, 375, 285);
 
-        connect(chk, &QCheckBox::clicked, this, [this, i](bool coche) { ChkComp_Click(i, coche); });
+        connect(chk, &QCheckBox::clicked, this, [this, i](bool coche) { ChkComp_Click(i, !coche); });
         connect(spin, &UpDownNiv::upClick, this, [this, i] { agir([&] { return feuille.MonterNiveau(i); }); });
         connect(spin, &UpDownNiv::downClick, this, [this, i] { agir([&] { return feuille.BaisserNiveau(i); }); });
 
@@ -384,6 +383,8 @@ void FrmPrincipaleVorn::traiter(const Action& action) {
         nav.messagerie().Afficher(this, qs(MessagePointsInsuffisants), qs(action.titre), Messagerie::Exclamation);
     }
     Afficher();
+    // The new value and the points left, heard without leaving the control.
+    if (!action.refusee() && utilise) annoncer(utilise);
     if (action.ouvrirChampsExp) {
         {
             FrmChpExpérienceVorn dialogue(m, nav, this);
@@ -469,7 +470,10 @@ void FrmPrincipaleVorn::MnuExporterPDF_Click() {
     }
 }
 
-void FrmPrincipaleVorn::MnuQuitter_Click() { nav.ConfirmerQuitter(this); }
+void FrmPrincipaleVorn::MnuQuitter_Click() {
+    // Answered No: without a window manager nobody else gives the keyboard back.
+    if (!nav.ConfirmerQuitter(this)) rendreFocus(focusWidget());
+}
 
 void FrmPrincipaleVorn::MnuAPropos_Click() {
     QWidget* utilise = focusWidget();
@@ -496,11 +500,6 @@ void FrmPrincipaleVorn::afficherListe(QComboBox* c, const ListeDeroulante& l) {
         c->view()->setMinimumWidth(c->view()->sizeHintForColumn(0) + 24);
     }
     if (c->currentIndex() != l.index) c->setCurrentIndex(l.index);
-    // The entry shown is the selected line of the popup list: that is where screen readers read it.
-    const QModelIndex choisie = c->model()->index(l.index, c->modelColumn());
-    if (!c->view()->selectionModel()->isSelected(choisie)) {
-        c->view()->selectionModel()->setCurrentIndex(choisie, QItemSelectionModel::ClearAndSelect);
-    }
 }
 
 void FrmPrincipaleVorn::afficherLigne(int i) {
@@ -531,6 +530,7 @@ void FrmPrincipaleVorn::afficherLigne(int i) {
 void FrmPrincipaleVorn::afficherChampsExperience() { remplir(LstChpExpérience, feuille.LstChpExpérience); }
 
 void FrmPrincipaleVorn::Afficher() {
+    const SourdineAccessible redessin; // what changes besides the control used is read when asked
     const FeuilleVorn& f = feuille;
     ecrire(TxtNomJoueur, qs(f.TxtNomJoueur));
     ecrire(TxtNomPerso, qs(f.TxtNomPerso));

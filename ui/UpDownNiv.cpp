@@ -45,19 +45,19 @@ void UpDownNiv::setValue(int valeur) {
 }
 
 void UpDownNiv::monter() {
-    if (!isEnabled() || valeur_ >= max_) return;
-    ++valeur_;
-    if (buddy_) buddy_->setText(QString::number(valeur_));
-    annoncer(this);
-    emit upClick();
+    if (isEnabled() && valeur_ < max_) pas(valeur_ + 1, &UpDownNiv::upClick);
 }
 
 void UpDownNiv::descendre() {
-    if (!isEnabled() || valeur_ <= min_) return;
-    --valeur_;
+    if (isEnabled() && valeur_ > min_) pas(valeur_ - 1, &UpDownNiv::downClick);
+}
+
+void UpDownNiv::pas(int valeur, void (UpDownNiv::*evenement)()) {
+    valeur_ = valeur;
     if (buddy_) buddy_->setText(QString::number(valeur_));
-    annoncer(this);
-    emit downClick();
+    emit(this->*evenement)();
+    // Announced once the step is kept: one the handler sets back is never heard as the new level.
+    if (valeur_ == valeur) annoncer(this);
 }
 
 void UpDownNiv::keyPressEvent(QKeyEvent* e) {

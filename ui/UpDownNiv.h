@@ -40,6 +40,7 @@ protected:
     void wheelEvent(QWheelEvent* e) override;
 
 private:
+    void pas(int valeur, void (UpDownNiv::*evenement)());
     QToolButton* haut_;
     QToolButton* bas_;
     QLineEdit* buddy_ = nullptr;
