@@ -32,15 +32,30 @@ bool tabulerVers(QWidget* cible) {
     return QApplication::focusWidget() == cible;
 }
 bool activer(QWidget* fenetre) { return QApplication::setActiveWindow(fenetre), QTest::qWaitForWindowActive(fenetre); }
-// The page's text (ligatures read as their letters, blanks as one), or with -bbox its pages and words.
+// The page's text (blanks as one), or with -bbox its pages and words; a failure's message when pdftotext fails.
 QString pdftotext(const QString& option, const QString& pdf) {
     QProcess p;
     p.start(u"pdftotext"_s, {option, pdf, u"-"_s});
-    p.waitForFinished();
-    return QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_KC).simplified();
+    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return u"pdftotext a échoué : "_s + p.errorString();
+    return QString::fromUtf8(p.readAllStandardOutput()).simplified();
+}
+// The words of the page, each with its box in points: top, bottom, left.
+struct Mot {
+    QString texte;
+    double haut, bas, gauche;
+};
+QList<Mot> mots(const QString& pdf) {
+    static const QRegularExpression mot(u"<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"([\\d.]+)\">([^<]*)</word>"_s);
+    QList<Mot> liste;
+    for (const QRegularExpressionMatch& m : mot.globalMatch(pdftotext(u"-bbox"_s, pdf)))
+        liste.append({m.captured(4), m.captured(2).toDouble(), m.captured(3).toDouble(), m.captured(1).toDouble()});
+    return liste;
 }
 // A woman '00' with every part of the sheet filled in, player and character both named `nom`.
 FrmPrincipaleVorn* agent(ProgrammeTest& p, const QString& nom) {
+    p.allerAuChoix();
+    p.app->choix()->OptProfession[3]->click(); // the longest profession
     FrmPrincipaleVorn* f = p.allerALaFeuille(0, 1);
     f->feuille.ChoisirCaract(Caract::FOR, 7);
     for (const Description d : ToutesDescriptions) f->feuille.ChoisirDescription(d, std::array<std::int16_t, 5>{5, 5, 3, 4, 9}[int(d)]);
@@ -250,6 +265,32 @@ private slots:
         for (const QString texte = pdftotext(u"-raw"_s, pdf); const QString& a : attendu) QVERIFY2(texte.contains(a), qPrintable(a));
         const QRegularExpression a4(u"<page width=\"59[45][.]\\d+\" height=\"84[12][.]"_s);
         QCOMPARE(pdftotext(u"-bbox"_s, pdf).count(a4), 1); // one page
+        // Plain letters in the text, no ligature (U+FB00 to U+FB06), so that a search finds "coffres".
+        QVERIFY(!pdftotext(u"-raw"_s, pdf).contains(QRegularExpression(u"[\\x{FB00}-\\x{FB06}]"_s)));
+        // Where each text stands: the headers of one size on one baseline; every skill name and formula at one size,
+        // none shrunk; the profession on one line.
+        QMap<QString, QList<Mot>> places;
+        for (const Mot& m : mots(pdf)) places[m.texte] << m;
+        const auto hauteurs = [&places](const QStringList& textes) {
+            QSet<QString> h;
+            for (const QString& t : textes) {
+                for (const Mot& m : places.value(t)) h << u"%1"_s.arg(m.bas - m.haut, 0, 'f', 2);
+                if (!places.contains(t)) h << t + u" absent"_s;
+            }
+            return h;
+        };
+        QCOMPARE(hauteurs({u"Compétence"_s, u"Formule"_s, u"Base"_s, u"Niveau"_s, u"CB"_s}).size(), 1);
+        QSet<double> lignesEntetes;
+        for (const QString& t : {u"Compétence"_s, u"Base"_s, u"Niveau"_s, u"CB"_s}) for (const Mot& m : places[t]) lignesEntetes << m.bas;
+        QCOMPARE(lignesEntetes.size(), 1);
+        QStringList noms, formules; // first words; the formulas of one characteristic also name its box
+        for (std::size_t i = 0; i < 24; ++i) {
+            noms << qs(Competences[i].nom).section(u' ', 0, 0);
+            if (const QString x = qs(FormuleCompetence(static_cast<int>(i))); x.startsWith(u'(')) formules << x.section(u' ', 0, 0);
+        }
+        QCOMPARE(hauteurs(noms + QStringList{u"Serrures/coffres"_s}), hauteurs({u"Agilité"_s}));
+        QCOMPARE(hauteurs(formules + QStringList{u"Char)/2"_s}), hauteurs({u"Agilité"_s}));
+        QCOMPARE(places[u"militaire"_s].value(0).bas, places[u"renseignement"_s].value(0).bas);
         // The menu, in order; printing cancelled in its dialog, opened while an arrow was held (it repeats).
         QStringList vus;
         auto* fleche = fiche->findChild<QWidget*>(u"UpDownNiv(2)"_s)->findChild<QAbstractButton*>(u"haut"_s);
