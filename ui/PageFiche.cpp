@@ -90,6 +90,7 @@ public:
         }
         p.setPen(s.couleur);
         p.drawText(r, t, option);
+        textes += t;
         return std::min(hauteur(t), r.height()) / pxMm_;
     }
 
@@ -113,6 +114,7 @@ public:
     }
 
     QPainter& p;
+    QString textes; // every text drawn, in order
 
 private:
     // Without shaping, Latin text keeps its letters: no ligature glyphs, whose
@@ -227,7 +229,7 @@ qreal competences(Page& page, qreal y, const FeuilleVorn& f) {
 }
 } // namespace
 
-void DessinerFiche(QPainter& p, const FeuilleVorn& f) {
+QString DessinerFiche(QPainter& p, const FeuilleVorn& f) {
     Page page(p);
 
     DessinerEmbleme(page.p, page.px({0, 0, 17, 17}));
@@ -306,6 +308,7 @@ void DessinerFiche(QPainter& p, const FeuilleVorn& f) {
                     .arg(VersionVorn::Mineure)
                     .arg(VersionVorn::Revision),
                 {7, 6, false, Gris, Qt::AlignRight});
+    return page.textes;
 }
 
 QPageLayout MiseEnPageFiche() {

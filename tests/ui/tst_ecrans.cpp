@@ -241,8 +241,8 @@ private slots:
         QVERIFY(std::chrono::steady_clock::now() - debut < std::chrono::seconds(10));
     }
 
-    void page() { // a 300-letter name in several scripts: the hardest case for the layout
-        const QString nom = u"Ωμέγα Жуков Ærøskøbing "_s.repeated(13).left(300);
+    void page() { // a 300-letter name in several scripts and emoji, kept whole in the text: the hardest case for the layout
+        const QString nom = u"Ωμέγα Жуков 😀 Ærøskøbing 😊 "_s.repeated(12).left(300);
         ProgrammeTest p;
         FrmPrincipaleVorn* fiche = agent(p, nom);
         const FeuilleVorn& f = fiche->feuille;
