@@ -93,6 +93,7 @@ private slots:
         const QByteArray ancien = QByteArray("%PDF-1.4 ancienne fiche\n").repeated(700); // 16.8 KB, three pages of 4 KiB
         ProgrammeTest p;
         FrmPrincipaleVorn* f = p.allerALaFeuille();
+        f->feuille.TxtNomPerso = "AGENT 😀"; // the text layer completed after the writer: still a valid file
         QElapsedTimer minuteur;
         minuteur.start();
 
