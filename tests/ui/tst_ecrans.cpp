@@ -46,7 +46,8 @@ struct Mot {
     double haut, bas, gauche;
 };
 QList<Mot> mots(const QString& pdf) {
-    static const QRegularExpression mot(u"<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"([\\d.]+)\">([^<]*)</word>"_s);
+    static const QRegularExpression mot(
+        u"<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"([\\d.]+)\">([^<]*)</word>"_s);
     QList<Mot> liste;
     for (const QRegularExpressionMatch& m : mot.globalMatch(pdftotext(u"-bbox"_s, pdf)))
         liste.append({m.captured(4), m.captured(2).toDouble(), m.captured(3).toDouble(), m.captured(1).toDouble()});
@@ -241,7 +242,8 @@ private slots:
         QVERIFY(std::chrono::steady_clock::now() - debut < std::chrono::seconds(10));
     }
 
-    void page() { // a 300-letter name in several scripts and emoji, kept whole in the text: the hardest case for the layout
+    // A 300-letter name in several scripts and emoji, kept whole in the text: the hardest case for the layout.
+    void page() {
         const QString nom = u"Ωμέγα Жуков 😀 Ærøskøbing 😊 "_s.repeated(12).left(300);
         ProgrammeTest p;
         FrmPrincipaleVorn* fiche = agent(p, nom);
@@ -281,12 +283,15 @@ private slots:
         };
         QCOMPARE(hauteurs({u"Compétence"_s, u"Formule"_s, u"Base"_s, u"Niveau"_s, u"CB"_s}).size(), 1);
         QSet<double> lignesEntetes;
-        for (const QString& t : {u"Compétence"_s, u"Base"_s, u"Niveau"_s, u"CB"_s}) for (const Mot& m : places[t]) lignesEntetes << m.bas;
+        for (const QString& t : {u"Compétence"_s, u"Base"_s, u"Niveau"_s, u"CB"_s}) {
+            for (const Mot& m : places[t]) lignesEntetes << m.bas;
+        }
         QCOMPARE(lignesEntetes.size(), 1);
         QStringList noms, formules; // first words; the formulas of one characteristic also name its box
         for (std::size_t i = 0; i < 24; ++i) {
             noms << qs(Competences[i].nom).section(u' ', 0, 0);
-            if (const QString x = qs(FormuleCompetence(static_cast<int>(i))); x.startsWith(u'(')) formules << x.section(u' ', 0, 0);
+            const QString formule = qs(FormuleCompetence(static_cast<int>(i)));
+            if (formule.startsWith(u'(')) formules << formule.section(u' ', 0, 0);
         }
         QCOMPARE(hauteurs(noms + QStringList{u"Serrures/coffres"_s}), hauteurs({u"Agilité"_s}));
         QCOMPARE(hauteurs(formules + QStringList{u"Char)/2"_s}), hauteurs({u"Agilité"_s}));
@@ -342,9 +347,11 @@ private slots:
         }
         QCOMPARE(f->grab().toImage(), avant);
         const QString titre = imprimer ? u"Impression"_s : u"Exportation"_s;
-        const QRegularExpression boite(u"(?s)^Erreur - %1 [|] La fiche n'a pas pu .*%2.*\n\nAucun fichier .* [|] 48$"_s.arg(titre, raison));
+        const QRegularExpression boite(
+            u"(?s)^Erreur - %1 [|] La fiche n'a pas pu .*%2.*\n\nAucun fichier .* [|] 48$"_s.arg(titre, raison));
         QCOMPARE(p.messages.journal().join(u'\n').contains(boite), !raison.isEmpty());
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot), (QStringList{u"ancien.pdf"_s, u"dossier.pdf"_s}));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+                 (QStringList{u"ancien.pdf"_s, u"dossier.pdf"_s}));
         // Replaced whole (a page is far smaller than the old file), or not at all.
         QCOMPARE(QFileInfo(ancien.fileName()).size() < 500000 && pdftotext(u"-raw"_s, ancien.fileName()).contains(u"A/B :C"_s),
                  raison.isEmpty());
