@@ -3,9 +3,11 @@
 #include "EcritureFichier.h"
 #include "FeuilleVorn.h"
 #include "PageFiche.h"
+#include "TextePdf.h"
 #include "TexteQt.h"
 #include "VersionVorn.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -30,15 +32,20 @@ QString NomFichierPdf(const QString& nomPersonnage) {
 }
 
 QString EcrireFichePdf(const QString& chemin, const FeuilleVorn& feuille, const QPageLayout& mise, int resolution) {
-    return EcrireFichier(chemin, [&](QIODevice& sortie) {
-        QPdfWriter pdf(&sortie);
+    // Made whole in memory (a page is some tens of kilobytes), its text layer completed, then written.
+    QBuffer tampon;
+    tampon.open(QIODevice::WriteOnly);
+    QString textes;
+    {
+        QPdfWriter pdf(&tampon);
         pdf.setPageLayout(mise);
         pdf.setResolution(resolution);
         pdf.setCreator(qs(VersionVorn::Titre));
         pdf.setTitle(QStringLiteral("Fiche d'agent : ") + qs(feuille.TxtNomPerso));
         QPainter p;
         if (!p.begin(&pdf)) return QStringLiteral("la page n'a pas pu être préparée");
-        DessinerFiche(p, feuille);
-        return p.end() ? QString() : QStringLiteral("la page n'a pas pu être terminée");
-    });
+        textes = DessinerFiche(p, feuille);
+        if (!p.end()) return QStringLiteral("la page n'a pas pu être terminée");
+    }
+    return EcrireFichier(chemin, CompleterTextePdf(tampon.data(), textes));
 }

@@ -46,6 +46,12 @@ public:
     }
 
     qreal mm(qreal v) const { return v * pxMm_; }
+
+    // The width `texte` takes on one line, in millimetres.
+    qreal largeur(const QString& texte, qreal pt, bool gras) {
+        p.setFont(police_(pt, gras));
+        return p.boundingRect(QRectF(0, 0, 1e9, 1e9), Qt::AlignLeft | Qt::AlignTop, texte).width() / pxMm_;
+    }
     QRectF px(const QRectF& r) const { return {mm(r.x()), mm(r.y()), mm(r.width()), mm(r.height())}; }
 
     // Writes `texte` in the box (millimetres), wrapped at word boundaries (anywhere
@@ -56,7 +62,7 @@ public:
         const QRectF r = px(boite);
         QTextOption option(s.align);
         option.setWrapMode(s.retour ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
-        QFont police = policeSansSerif(s.pt, s.gras);
+        QFont police = police_(s.pt, s.gras);
         // A text too wide for its one line counts as too tall.
         const auto hauteur = [&](const QString& t) {
             const QRectF b = p.boundingRect(QRectF(r.x(), r.y(), r.width(), 1e9), t, option);
@@ -84,6 +90,7 @@ public:
         }
         p.setPen(s.couleur);
         p.drawText(r, t, option);
+        textes += t;
         return std::min(hauteur(t), r.height()) / pxMm_;
     }
 
@@ -107,8 +114,18 @@ public:
     }
 
     QPainter& p;
+    QString textes; // every text drawn, in order
 
 private:
+    // Without shaping, Latin text keeps its letters: no ligature glyphs, whose
+    // code points (U+FB00 "ff"...) would end up in the PDF's text instead of
+    // the letters, and words such as "coffres" could not be found.
+    static QFont police_(qreal pt, bool gras) {
+        QFont police = policeSansSerif(pt, gras);
+        police.setStyleStrategy(QFont::PreferNoShaping);
+        return police;
+    }
+
     qreal pxMm_ = 1;
 };
 
@@ -143,14 +160,43 @@ qreal competences(Page& page, qreal y, const FeuilleVorn& f) {
     // Rows give up height when long names or many fields have taken the room
     // (the header, the legend and the footer below need 18 mm).
     const qreal Ligne = std::clamp((HauteurMm - 18 - y) / 12, 4.6, 6.8);
-    // Name, formula, base, level and CB columns from the left of a column.
-    constexpr std::array<qreal, 6> bords{5, 47, 69.5, 76.5, 85, 92};
     const std::array<QString, 5> entetes{QStringLiteral("Compétence"), QStringLiteral("Formule"),
                                          QStringLiteral("Base"), QStringLiteral("Niveau"), QStringLiteral("CB")};
+    const bool montrer = f.chargee;
+    std::array<std::array<QString, 5>, NbLignesCompetences> cases;
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const LigneCompetence& l = f.lignes[i];
+        QString nom = qs(Competences[i].nom);
+        if (l.valeur == 2) nom += QStringLiteral(" (libre)");
+        cases[i] = {nom, qs(FormuleCompetence(static_cast<int>(i))), montrer ? QString::number(l.base) : QString(),
+                    montrer ? QString::number(l.niveau) : QString(), montrer ? QString::number(l.cb) : QString()};
+    }
+    // Each column as wide as its widest text: every cell at the body size and
+    // all the headers at one size, the headers giving way first, then both;
+    // the name column takes what room is left, or gives up what is missing.
+    constexpr std::array<qreal, 5> Marges{1.2, 1.2, 0.6, 0.6, 0.6};
+    std::array<qreal, 6> bords{4.4};
+    qreal corps = 8.5, entete = 7.5;
+    for (;;) {
+        for (std::size_t c = 0; c < entetes.size(); ++c) {
+            qreal large = page.largeur(entetes[c], entete, true);
+            for (const auto& ligne : cases) large = std::max(large, page.largeur(ligne[c], corps, c == 4));
+            bords[c + 1] = bords[c] + large + Marges[c];
+        }
+        if (bords[5] <= Colonne || corps <= 6) break;
+        if (entete > 6.5) {
+            entete -= 0.25;
+        } else {
+            corps -= 0.25;
+            entete = std::min(entete, corps - 1);
+        }
+    }
+    const qreal reste = Colonne - bords[5];
+    for (std::size_t c = 1; c < bords.size(); ++c) bords[c] += reste;
     for (const qreal x0 : {0.0, Colonne + Ecart}) {
         for (std::size_t c = 0; c < entetes.size(); ++c) {
-            page.ecrire({x0 + bords[c], y, bords[c + 1] - bords[c] - 1.2, 4.5}, entetes[c],
-                        {7.5, 5, true, Gris, c < 2 ? Qt::AlignLeft : Qt::AlignHCenter, false});
+            page.ecrire({x0 + bords[c], y, bords[c + 1] - bords[c] - Marges[c], 4.5}, entetes[c],
+                        {entete, entete, true, Gris, c < 2 ? Qt::AlignLeft : Qt::AlignHCenter, false});
         }
     }
     y += 5;
@@ -168,17 +214,10 @@ qreal competences(Page& page, qreal y, const FeuilleVorn& f) {
             page.trait(boite.left(), boite.top(), boite.right(), boite.bottom(), 0.35);
             page.trait(boite.left(), boite.bottom(), boite.right(), boite.top(), 0.35);
         }
-        QString nom = qs(Competences[u].nom);
-        if (l.valeur == 2) nom += QStringLiteral(" (libre)");
-        const bool montrer = f.chargee;
-        const std::array<QString, 5> cases{nom, qs(FormuleCompetence(static_cast<int>(u))),
-                                           montrer ? QString::number(l.base) : QString(),
-                                           montrer ? QString::number(l.niveau) : QString(),
-                                           montrer ? QString::number(l.cb) : QString()};
-        for (std::size_t c = 0; c < cases.size(); ++c) {
+        for (std::size_t c = 0; c < entetes.size(); ++c) {
             const Qt::Alignment a = (c < 2 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter;
-            page.ecrire({x0 + bords[c], haut, bords[c + 1] - bords[c] - 1.2, Ligne}, cases[c],
-                        {8.5, 5, l.active() && c == 4, encre, a, false});
+            page.ecrire({x0 + bords[c], haut, bords[c + 1] - bords[c] - Marges[c], Ligne}, cases[u][c],
+                        {corps, 5, l.active() && c == 4, encre, a, false});
         }
     }
     page.trait(Colonne + Ecart / 2, y - 5, Colonne + Ecart / 2, y + Ligne * 12, 0.2, Gris);
@@ -190,7 +229,7 @@ qreal competences(Page& page, qreal y, const FeuilleVorn& f) {
 }
 } // namespace
 
-void DessinerFiche(QPainter& p, const FeuilleVorn& f) {
+QString DessinerFiche(QPainter& p, const FeuilleVorn& f) {
     Page page(p);
 
     DessinerEmbleme(page.p, page.px({0, 0, 17, 17}));
@@ -206,7 +245,9 @@ void DessinerFiche(QPainter& p, const FeuilleVorn& f) {
     qreal g = y, d = y;
     g += rubrique(page, 0, g, Points - 4, 40, QStringLiteral("Rang"), net(f.TxtRang));
     g += rubrique(page, 0, g, Points - 4, 40, QStringLiteral("Sexe"), net(f.TxtSexe));
-    g += rubrique(page, 0, g, Points - 4, 40, QStringLiteral("Ancienne profession"), qs(f.TxtProfession), 9);
+    // The points are two one-line rows beside rank and sex: the profession,
+    // third, has the whole row.
+    g += rubrique(page, 0, g, LargeurMm, 40, QStringLiteral("Ancienne profession"), qs(f.TxtProfession), 9);
     d += rubrique(page, Points, d, LargeurMm - Points, 52, QStringLiteral("Points de génération restants"),
                   qs(f.TxtPtGénération));
     d += rubrique(page, Points, d, LargeurMm - Points, 52, QStringLiteral("Points de célébrité (cicatrices)"),
@@ -267,6 +308,7 @@ void DessinerFiche(QPainter& p, const FeuilleVorn& f) {
                     .arg(VersionVorn::Mineure)
                     .arg(VersionVorn::Revision),
                 {7, 6, false, Gris, Qt::AlignRight});
+    return page.textes;
 }
 
 QPageLayout MiseEnPageFiche() {

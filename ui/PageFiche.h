@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPageLayout>
+#include <QString>
 
 class FeuilleVorn;
 class QPainter;
@@ -10,8 +11,8 @@ class QPainter;
 // paint device: a printer, a PDF writer, an image. No widget is involved.
 
 // Paints the page onto the painter's device, scaled down if its printable
-// area is smaller than an A4 page's.
-void DessinerFiche(QPainter& p, const FeuilleVorn& feuille);
+// area is smaller than an A4 page's. Returns every text drawn, in order.
+QString DessinerFiche(QPainter& p, const FeuilleVorn& feuille);
 
 // A4 portrait with 12 mm margins.
 QPageLayout MiseEnPageFiche();

@@ -101,9 +101,11 @@ private slots:
         const Ecriture& e = ecritures()[std::size_t(k)];
         const QDir dossier(qEnvironmentVariable("VORN_DISQUE"));
         const QString chemin = dossier.filePath(Cible);
-        const QByteArray ancien = QByteArray("%PDF-1.4 ancienne fiche\n").repeated(700); // 16.8 KB, three pages of 4 KiB
+        // 16.8 KB: five pages of 4 KiB.
+        const QByteArray ancien = QByteArray("%PDF-1.4 ancienne fiche\n").repeated(700);
         ProgrammeTest p;
         FrmPrincipaleVorn* f = p.allerALaFeuille();
+        f->feuille.TxtNomPerso = "AGENT 😀"; // the text layer completed after the writer: still a valid file
         QElapsedTimer minuteur;
         minuteur.start();
 

@@ -37,15 +37,31 @@ bool activer(QWidget* fenetre) {
     fenetre->activateWindow();
     return QTest::qWaitForWindowActive(fenetre);
 }
-// The page's text (ligatures read as their letters, blanks as one), or with -bbox its pages and words.
+// The page's text (blanks as one), or with -bbox its pages and words; a failure's message when pdftotext fails.
 QString pdftotext(const QString& option, const QString& pdf) {
     QProcess p;
     p.start(u"pdftotext"_s, {option, pdf, u"-"_s});
-    p.waitForFinished();
-    return QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_KC).simplified();
+    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return u"pdftotext a échoué : "_s + p.errorString();
+    return QString::fromUtf8(p.readAllStandardOutput()).simplified();
+}
+// The words of the page, each with its box in points: top, bottom, left.
+struct Mot {
+    QString texte;
+    double haut, bas, gauche;
+};
+QList<Mot> mots(const QString& pdf) {
+    static const QRegularExpression mot(
+        u"<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"([\\d.]+)\">([^<]*)</word>"_s);
+    QList<Mot> liste;
+    for (const QRegularExpressionMatch& m : mot.globalMatch(pdftotext(u"-bbox"_s, pdf)))
+        liste.append({m.captured(4), m.captured(2).toDouble(), m.captured(3).toDouble(), m.captured(1).toDouble()});
+    return liste;
 }
 // A woman '00' with every part of the sheet filled in, player and character both named `nom`.
 FrmPrincipaleVorn* agent(ProgrammeTest& p, const QString& nom) {
+    p.allerAuChoix();
+    p.app->choix()->OptProfession[3]->click(); // the longest profession
     FrmPrincipaleVorn* f = p.allerALaFeuille(0, 1);
     f->feuille.ChoisirCaract(Caract::FOR, 7);
     for (const Description d : ToutesDescriptions) f->feuille.ChoisirDescription(d, std::array<std::int16_t, 5>{5, 5, 3, 4, 9}[int(d)]);
@@ -242,8 +258,9 @@ private slots:
         QVERIFY(std::chrono::steady_clock::now() - debut < std::chrono::seconds(10));
     }
 
-    void page() { // a 300-letter name in several scripts: the hardest case for the layout
-        const QString nom = u"Ωμέγα Жуков Ærøskøbing "_s.repeated(13).left(300);
+    // A 300-letter name in several scripts and emoji, kept whole in the text: the hardest case for the layout.
+    void page() {
+        const QString nom = u"Ωμέγα Жуков 😀 Ærøskøbing 😊 "_s.repeated(12).left(300);
         ProgrammeTest p;
         FrmPrincipaleVorn* fiche = agent(p, nom);
         const FeuilleVorn& f = fiche->feuille;
@@ -266,6 +283,35 @@ private slots:
         for (const QString texte = pdftotext(u"-raw"_s, pdf); const QString& a : attendu) QVERIFY2(texte.contains(a), qPrintable(a));
         const QRegularExpression a4(u"<page width=\"59[45][.]\\d+\" height=\"84[12][.]"_s);
         QCOMPARE(pdftotext(u"-bbox"_s, pdf).count(a4), 1); // one page
+        // Plain letters in the text, no ligature (U+FB00 to U+FB06), so that a search finds "coffres".
+        QVERIFY(!pdftotext(u"-raw"_s, pdf).contains(QRegularExpression(u"[\\x{FB00}-\\x{FB06}]"_s)));
+        // Where each text stands: the headers of one size on one baseline; every skill name and formula at one size,
+        // none shrunk; the profession on one line.
+        QMap<QString, QList<Mot>> places;
+        for (const Mot& m : mots(pdf)) places[m.texte] << m;
+        const auto hauteurs = [&places](const QStringList& textes) {
+            QSet<QString> h;
+            for (const QString& t : textes) {
+                for (const Mot& m : places.value(t)) h << u"%1"_s.arg(m.bas - m.haut, 0, 'f', 2);
+                if (!places.contains(t)) h << t + u" absent"_s;
+            }
+            return h;
+        };
+        QCOMPARE(hauteurs({u"Compétence"_s, u"Formule"_s, u"Base"_s, u"Niveau"_s, u"CB"_s}).size(), 1);
+        QSet<double> lignesEntetes;
+        for (const QString& t : {u"Compétence"_s, u"Base"_s, u"Niveau"_s, u"CB"_s}) {
+            for (const Mot& m : places[t]) lignesEntetes << m.bas;
+        }
+        QCOMPARE(lignesEntetes.size(), 1);
+        QStringList noms, formules; // first words; the formulas of one characteristic also name its box
+        for (std::size_t i = 0; i < 24; ++i) {
+            noms << qs(Competences[i].nom).section(u' ', 0, 0);
+            const QString formule = qs(FormuleCompetence(static_cast<int>(i)));
+            if (formule.startsWith(u'(')) formules << formule.section(u' ', 0, 0);
+        }
+        QCOMPARE(hauteurs(noms + QStringList{u"Serrures/coffres"_s}), hauteurs({u"Agilité"_s}));
+        QCOMPARE(hauteurs(formules + QStringList{u"Char)/2"_s}), hauteurs({u"Agilité"_s}));
+        QCOMPARE(places[u"militaire"_s].value(0).bas, places[u"renseignement"_s].value(0).bas);
         // The menu, in order; printing cancelled in its dialog, opened while an arrow was held (it repeats).
         QStringList vus;
         auto* fleche = fiche->findChild<QWidget*>(u"UpDownNiv(2)"_s)->findChild<QAbstractButton*>(u"haut"_s);
@@ -414,9 +460,11 @@ private slots:
         }
         QCOMPARE(f->grab().toImage(), avant);
         const QString titre = imprimer ? u"Impression"_s : u"Exportation"_s;
-        const QRegularExpression boite(u"(?s)^Erreur - %1 [|] La fiche n'a pas pu .*%2.*\n\nAucun fichier .* [|] 48$"_s.arg(titre, raison));
+        const QRegularExpression boite(
+            u"(?s)^Erreur - %1 [|] La fiche n'a pas pu .*%2.*\n\nAucun fichier .* [|] 48$"_s.arg(titre, raison));
         QCOMPARE(p.messages.journal().join(u'\n').contains(boite), !raison.isEmpty());
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot), (QStringList{u"ancien.pdf"_s, u"dossier.pdf"_s}));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+                 (QStringList{u"ancien.pdf"_s, u"dossier.pdf"_s}));
         // Replaced whole (a page is far smaller than the old file), or not at all.
         QCOMPARE(QFileInfo(ancien.fileName()).size() < 500000 && pdftotext(u"-raw"_s, ancien.fileName()).contains(u"A/B :C"_s),
                  raison.isEmpty());
