@@ -255,7 +255,7 @@ private slots:
                  (QStringList{u"ZOÉ😀É"_s, QApplication::clipboard()->text() + u"Z"_s, qs(TexteProfession(2)), "6", "3", "2760"}));
         QCOMPARE(p.messages.journal(), (QStringList{boite("Erreur - Nom du Joueur", "Vous devez impérativement rentrer le nom du joueur !"),
                                                     boite("Erreur - Nom du Personnage", "Vous devez impérativement rentrer le nom du Personnage !")}));
-        QVERIFY(std::chrono::steady_clock::now() - debut < std::chrono::seconds(10));
+        QVERIFY(std::chrono::steady_clock::now() - debut < std::chrono::seconds(30)); // generous: a loaded machine, not a slow program
     }
 
     // A 300-letter name in several scripts and emoji, kept whole in the text: the hardest case for the layout.
