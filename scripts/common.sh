@@ -41,6 +41,13 @@ VORN_PACKAGES=(
     python3-pyatspi
     gir1.2-atspi-2.0
     python3-gi
+    # The Windows build (scripts/windows): cross compilers, Wine, the installer maker.
+    g++-mingw-w64-x86-64-posix
+    ninja-build
+    wine
+    wine64
+    nsis
+    unzip
 )
 
 # Print the packages of "$@" that dpkg does not report as installed.
