@@ -70,7 +70,8 @@ programme=$!
 accueil="$(attendre_fenetre "Accueil - Vorn" 60)"
 echo "Démarrage sous Wine jusqu'à l'accueil : $((($(date +%s%N) - debut) / 1000000)) ms"
 capture accueil
-cliquer "$accueil" 150 345 # Continuer, no name given
+# Points are the controls' centres in the screens' own layout (twips / 15).
+cliquer "$accueil" 100 188 # Continuer, no name given
 attendre_fenetre "Erreur - Nom du Joueur" >/dev/null
 capture erreur-nom
 touche Return
@@ -84,8 +85,9 @@ taper bond
 cliquer "$choix" 168 340 # Continuer
 feuille="$(attendre_fenetre "Création - Vorn")"
 capture fiche
+# The sheet's fixed 536 pixels sit under the menu bar.
+haut_menu=$(($(xdotool getwindowgeometry --shell "$feuille" | sed -n 's/^HEIGHT=//p') - 536))
 # FOR then DEX to 15 take 2700 of the 3000 points; VOL to 15 is refused, in a box with its OK.
-haut_menu=21
 for i in 0 1 2; do
     cliquer "$feuille" $((46 + 60 * i)) $((haut_menu + 86))
     touche End Return
@@ -115,7 +117,7 @@ touche Return
 for _ in $(seq 100); do [[ -s "$travail/fiche.pdf" ]] && break; sleep 0.1; done
 sleep 1
 texte="$(pdftotext -raw "$travail/fiche.pdf" - 2>/dev/null | tr -s ' \n' ' ' || true)"
-for attendu in "Fiche d'agent" "Nom du Joueur jean Nom du Personnage bond" "FOR 15 DEX 15 VOL 5"; do
+for attendu in "Fiche d'agent" "Nom du Joueur JEAN Nom du Personnage BOND" "FOR 15 DEX 15 VOL 5"; do
     [[ "$texte" == *"$attendu"* ]] || faute "le PDF exporté ne dit pas « $attendu »"
 done
 
