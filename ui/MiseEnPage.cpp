@@ -27,7 +27,8 @@ QString& familleIntegree() {
 void integrerPolices() {
     const QDir dossier(QStringLiteral(":/polices"));
     for (const QString& nom : dossier.entryList(QDir::Files)) {
-        const QStringList familles = QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFont(dossier.filePath(nom)));
+        const int police = QFontDatabase::addApplicationFont(dossier.filePath(nom));
+        const QStringList familles = QFontDatabase::applicationFontFamilies(police);
         if (!familles.isEmpty()) familleIntegree() = familles.first();
     }
 }
