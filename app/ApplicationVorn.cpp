@@ -138,16 +138,21 @@ void PreparerApplication(QApplication& app) {
     QApplication::setQuitOnLastWindowClosed(false);
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
 
-    // Qt's own texts (standard buttons, context menus) in French.
+    // Qt's own texts (standard buttons, context menus) in French: Qt's installed translation,
+    // else the one built in where Qt brings none (Windows).
     auto* traductionQt = new QTranslator(&app);
-    if (traductionQt->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(traductionQt);
+    for (const QString& dossier : {QLibraryInfo::path(QLibraryInfo::TranslationsPath), QStringLiteral(":/traductions")}) {
+        if (traductionQt->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
+                               dossier)) {
+            QApplication::installTranslator(traductionQt);
+            break;
+        }
     }
     // Screen readers read our spin buttons, lists and menus by their meaning, and not Qt's dialogs' otherwise.
     InstallerAccessibilite();
     // A modal box takes the mouse release from a held arrow, which would go on repeating under it.
     InstallerRelacheSousModal(app);
+    integrerPolices();
     QApplication::setWindowIcon(imageVorn());
     // The screens were laid out for a narrow 8-point face; 7.5 points of the
     // common Linux sans-serif take the same room.

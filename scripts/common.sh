@@ -58,6 +58,17 @@ VORN_PACKAGES=(
     gsettings-desktop-schemas
 )
 
+# The Windows build (scripts/windows): cross compilers, Wine and the installer maker; installed by
+# scripts/windows/test only.
+VORN_PACKAGES_WINDOWS=(
+    g++-mingw-w64-x86-64-posix
+    ninja-build
+    wine
+    wine64
+    nsis
+    unzip
+)
+
 # Print the packages of "$@" that dpkg does not report as installed.
 vorn_missing_packages() {
     local pkg status
@@ -69,11 +80,12 @@ vorn_missing_packages() {
     done
 }
 
-# Install whichever packages of VORN_PACKAGES are missing.
+# Install whichever packages of "$@" (by default VORN_PACKAGES) are missing.
 # Does nothing, silently, when all are present.
 vorn_install_packages() {
     local -a missing
-    mapfile -t missing < <(vorn_missing_packages "${VORN_PACKAGES[@]}")
+    if (($# == 0)); then set -- "${VORN_PACKAGES[@]}"; fi
+    mapfile -t missing < <(vorn_missing_packages "$@")
     if ((${#missing[@]} == 0)); then
         return 0
     fi

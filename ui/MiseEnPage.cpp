@@ -2,6 +2,7 @@
 
 #include "Embleme.h"
 
+#include <QDir>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
@@ -39,8 +40,25 @@ void nommer(QWidget* w, const QString& nom, const QString& nomAccessible) {
 
 QString indexe(const QString& nom, int index) { return QStringLiteral("%1(%2)").arg(nom).arg(index); }
 
+namespace {
+QString& familleIntegree() {
+    static QString famille;
+    return famille;
+}
+} // namespace
+
+void integrerPolices() {
+    const QDir dossier(QStringLiteral(":/polices"));
+    for (const QString& nom : dossier.entryList(QDir::Files)) {
+        const int police = QFontDatabase::addApplicationFont(dossier.filePath(nom));
+        const QStringList familles = QFontDatabase::applicationFontFamilies(police);
+        if (!familles.isEmpty()) familleIntegree() = familles.first();
+    }
+}
+
 QFont policeSansSerif(qreal points, bool gras) {
     QFont f = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    if (!familleIntegree().isEmpty()) f.setFamily(familleIntegree());
     f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(points);
     f.setBold(gras);

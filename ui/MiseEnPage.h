@@ -17,6 +17,9 @@ void placer(QWidget* w, int gauche, int haut, int largeur, int hauteur);
 void nommer(QWidget* w, const QString& nom, const QString& nomAccessible);
 QString indexe(const QString& nom, int index); // "ChkComp(3)"
 
+// The desktop's sans-serif face, or the one the program brings (the fonts built in under
+// :/polices, registered by integrerPolices() where the machine may lack a fitting face).
+void integrerPolices();
 QFont policeSansSerif(qreal points, bool gras = false);
 QFont policeEcran(qreal points, bool gras = false); // the same on screen, times the zoom
 
