@@ -141,7 +141,7 @@ private slots:
             if (w->focusPolicy() & Qt::TabFocus) tabulation << w->objectName();
             w = w->nextInFocusChain();
         } while (w != p.app->choix()->TxtNomPerso && tabulation.size() < 20);
-        QCOMPARE(tabulation.join(u' '), u"TxtNomPerso OptRang(2) BtnContinuerChoix BtnQuitterChoix OptSexe(0) OptProfession(0)"_s);
+        QCOMPARE(tabulation.join(u' '), u"TxtNomPerso OptRang(2) BtnContinuerChoix BtnQuitterChoix OptSexe(0) OptProfession(0) BtnOuvrirChoix"_s);
         p.app->choix()->OptRang[0]->click(); // the tab stop follows the choice
         QVERIFY(p.app->choix()->OptRang[0]->focusPolicy() & Qt::TabFocus && !(p.app->choix()->OptRang[2]->focusPolicy() & Qt::TabFocus));
         p.app->choix()->OptRang[2]->click();
