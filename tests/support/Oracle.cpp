@@ -49,7 +49,8 @@ int Base(int ligne, const std::array<int, 5>& v, int niveauCharisme) {
 std::array<std::string, 5> Derivees(const std::array<int, 5>& v) {
     // The text of the first range whose upper bound holds the value.
     const auto palier = [](int valeur, std::vector<int> bornes, std::vector<std::string> textes) {
-        return textes.at(u(int(std::ranges::find_if(bornes, [valeur](int b) { return valeur <= b; }) - bornes.begin())));
+        return textes.at(
+            u(int(std::ranges::find_if(bornes, [valeur](int b) { return valeur <= b; }) - bornes.begin())));
     };
     const std::vector<int> seuils{5, 10, 13, 14, 15};
     return {palier(v[0], {8, 13, 15}, {"A", "B", "C"}),

@@ -12,7 +12,7 @@ struct DesScriptes final : Des {
     std::int16_t Lancer(std::int16_t n) override;
 };
 
-// The game's prices and formulas written out again, so that the program is judged against the rules, not its own tables.
+// The game's prices and formulas written again: the program is judged against the rules, not its own tables.
 namespace Oracle {
 using Prix = std::pair<int, int>; // cost, fame bonus
 constexpr std::array<int, 3> Budgets{9000, 6000, 3000}; // in the choice screen's order
@@ -31,6 +31,8 @@ struct Choix {
 Choix Lire(const FeuilleVorn& f);
 int Points(const Choix& c, int budget);
 int Celebrite(const Choix& c, int bonusSexe);
-int Base(int ligne, const std::array<int, 5>& valeurs, int niveauCharisme); // a skill's base from FOR..INT and Charisme's level
-std::array<std::string, 5> Derivees(const std::array<int, 5>& valeurs); // class, load, speed, endurance, running from FOR..INT
+// A skill's base from FOR..INT and Charisme's level.
+int Base(int ligne, const std::array<int, 5>& valeurs, int niveauCharisme);
+// Class, load, speed, endurance, running from FOR..INT.
+std::array<std::string, 5> Derivees(const std::array<int, 5>& valeurs);
 } // namespace Oracle

@@ -1,21 +1,19 @@
 #include "Programme.h"
 
-std::int16_t MessagerieScriptee::Afficher(QWidget*, const QString& texte, const QString& titre, int code, const QString& informatif) {
-    vus.push_back({texte, titre, code, informatif});
-    if (code != QuestionOuiNon) return Ok;
-    const std::int16_t r = reponses.empty() ? Non : reponses.front();
-    if (!reponses.empty()) reponses.pop_front();
-    return r;
-}
-
 namespace {
-template <typename T> T prochaine(std::deque<T>& reponses) {
-    if (reponses.empty()) return {};
+template <typename T> T prochaine(std::deque<T>& reponses, T parDefaut = {}) {
+    if (reponses.empty()) return parDefaut;
     T r = std::move(reponses.front());
     reponses.pop_front();
     return r;
 }
 } // namespace
+
+std::int16_t MessagerieScriptee::Afficher(QWidget*, const QString& texte, const QString& titre, int code,
+                                          const QString& informatif) {
+    vus.push_back({texte, titre, code, informatif});
+    return code == QuestionOuiNon ? prochaine(reponses, std::int16_t{Non}) : std::int16_t{Ok};
+}
 
 QString FichiersScriptes::Enregistrer(QWidget*, const QString& titre, const QString& propose, const QString& filtres) {
     demandes << u"%1 | %2 | %3"_s.arg(titre, propose, filtres);
@@ -28,7 +26,6 @@ QString FichiersScriptes::Ouvrir(QWidget*, const QString& titre, const QString& 
 }
 
 bool ImpressionScriptee::Choisir(QWidget*, QPrinter& imprimante, const DessinPage&) {
-    ++ouvertures;
     const Reponse r = prochaine(reponses);
     return r && r(imprimante);
 }
@@ -39,7 +36,9 @@ QStringList MessagerieScriptee::journal() const {
     return j;
 }
 
-QString boite(const QString& titre, const QString& texte, int code) { return u"%1 | %2 | %3"_s.arg(titre, texte).arg(code); }
+QString boite(const QString& titre, const QString& texte, int code) {
+    return u"%1 | %2 | %3"_s.arg(titre, texte).arg(code);
+}
 
 void auModal(const std::function<void(QWidget*)>& action, std::chrono::milliseconds delai) {
     auto* guet = new QTimer(qApp);
@@ -68,7 +67,7 @@ void auModal(const std::function<void(QWidget*)>& action, std::chrono::milliseco
 FrmPrincipaleVorn* ProgrammeTest::allerALaFeuille(int rang, int sexe) {
     if (!app->choix()) allerAuChoix();
     FrmChoixVorn* choix = app->choix();
-    choix->TxtNomPerso->setText(QStringLiteral("AGENT"));
+    choix->TxtNomPerso->setText(u"AGENT"_s);
     choix->OptRang[static_cast<std::size_t>(rang)]->click();
     choix->OptSexe[static_cast<std::size_t>(sexe)]->click();
     choix->BtnContinuerChoix->click();
@@ -78,16 +77,17 @@ FrmPrincipaleVorn* ProgrammeTest::allerALaFeuille(int rang, int sexe) {
 
 QStringList ecransVisibles() {
     QStringList noms;
-    for (QWidget* w : QApplication::topLevelWidgets()) if (w->isVisible() && w->objectName().startsWith(u"Frm"_s)) noms << w->objectName();
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->objectName().startsWith(u"Frm"_s)) noms << w->objectName();
+    }
     noms.sort();
     return noms;
 }
 
 void taper(QWidget* w, const QString& texte) {
-    for (const char32_t c : texte.toUcs4()) { // a character is a code point, as a keyboard sends it
+    for (const char32_t c : texte.toUcs4()) {
         const QString touche = QString::fromUcs4(&c, 1);
         QTest::sendKeyEvent(QTest::Press, w, Qt::Key_unknown, touche, Qt::NoModifier);
         QTest::sendKeyEvent(QTest::Release, w, Qt::Key_unknown, touche, Qt::NoModifier);
     }
 }
-

@@ -1,5 +1,5 @@
-// A seeded random walk through the whole program: each action is accepted exactly when the oracle's points stay positive,
-// else refused with its own title; every widget mirrors the model; only the confirmation ends; one screen shows at a time.
+// A seeded random walk through the program: an action is accepted exactly when the oracle's points stay positive,
+// else refused with its own title; every widget mirrors the model; only the confirmation ends; one screen at a time.
 #include "Programme.h"
 
 #include "FrmChpExpérienceVorn.h"
@@ -17,18 +17,21 @@ QStringList lignes(const QListWidget* liste) {
 }
 
 std::array<QComboBox*, 10> listes(FrmPrincipaleVorn* f) {
-    return {f->CmbFOR, f->CmbDEX, f->CmbVOL, f->CmbPER, f->CmbINT, f->CmbApparence, f->CmbAge, f->CmbFaiblesse, f->CmbTaille, f->CmbPoids};
+    return {f->CmbFOR,       f->CmbDEX, f->CmbVOL,       f->CmbPER,    f->CmbINT,
+            f->CmbApparence, f->CmbAge, f->CmbFaiblesse, f->CmbTaille, f->CmbPoids};
 }
 
 // The first widget that does not show the sheet's model, empty when all do.
 QString miroir(FrmPrincipaleVorn* f) {
     const FeuilleVorn& m = f->feuille;
-    const std::array<std::pair<QLineEdit*, const std::string*>, 12> textes{
-        {{f->TxtNomJoueur, &m.TxtNomJoueur}, {f->TxtNomPerso, &m.TxtNomPerso}, {f->TxtRang, &m.TxtRang}, {f->TxtSexe, &m.TxtSexe},
-         {f->TxtProfession, &m.TxtProfession}, {f->TxtPtGénération, &m.TxtPtGénération}, {f->TxtPtCélébrité, &m.TxtPtCélébrité},
-         {f->TxtVitesse, &m.TxtVitesse}, {f->TxtEndurance, &m.TxtEndurance}, {f->TxtCourse, &m.TxtCourse}, {f->TxtCharge, &m.TxtCharge},
-         {f->TxtClasse, &m.TxtClasse}}};
-    for (const auto& [champ, texte] : textes) if (champ->text() != qs(*texte)) return champ->objectName();
+    const std::array champs{f->TxtNomJoueur, f->TxtNomPerso,    f->TxtRang,       f->TxtSexe,
+                            f->TxtProfession, f->TxtPtGénération, f->TxtPtCélébrité, f->TxtVitesse,
+                            f->TxtEndurance, f->TxtCourse,        f->TxtCharge,      f->TxtClasse};
+    const std::array textes{m.TxtNomJoueur,  m.TxtNomPerso,   m.TxtRang,      m.TxtSexe,
+                            m.TxtProfession, m.TxtPtGénération, m.TxtPtCélébrité, m.TxtVitesse,
+                            m.TxtEndurance,  m.TxtCourse,    m.TxtCharge,    m.TxtClasse};
+    for (std::size_t k = 0; k < champs.size(); ++k)
+        if (champs[k]->text() != qs(textes[k])) return champs[k]->objectName();
     for (std::size_t k = 0; k < 10; ++k) {
         const ListeDeroulante& l = k < 5 ? m.caract[k] : m.description[k - 5];
         if (listes(f)[k]->currentIndex() != l.index || listes(f)[k]->count() != int(l.entrees.size()))
@@ -38,14 +41,15 @@ QString miroir(FrmPrincipaleVorn* f) {
         const LigneCompetence& l = m.lignes[i];
         const bool gris = f->TxtCB[i]->palette().color(QPalette::Disabled, QPalette::Base) == QColor(192, 192, 192);
         const auto etat = std::array{Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked}[u(l.valeur)];
-        if (f->ChkComp[i]->checkState() != etat || f->ChkComp[i]->isEnabled() == (l.valeur == 2) || gris == l.active() ||
-            f->UpDownNivs[i]->isEnabled() != l.active() || f->UpDownNivs[i]->value() != l.niveau ||
+        if (f->ChkComp[i]->checkState() != etat || f->ChkComp[i]->isEnabled() == (l.valeur == 2) ||
+            gris == l.active() || f->UpDownNivs[i]->isEnabled() != l.active() ||
+            f->UpDownNivs[i]->value() != l.niveau ||
             QStringList{f->TxtFormule[i]->text(), f->TxtNiveau[i]->text(), f->TxtCB[i]->text()} !=
                 QStringList{QString::number(l.base), QString::number(l.niveau), QString::number(l.cb)})
             return f->ChkComp[i]->objectName();
     }
-    for (const auto& [liste, model] : {std::pair{f->LstCicatrices, &m.LstCicatrices},
-                                       std::pair{f->LstChpExpérience, &m.LstChpExpérience}}) {
+    for (const auto& [liste, model] :
+         {std::pair{f->LstCicatrices, &m.LstCicatrices}, std::pair{f->LstChpExpérience, &m.LstChpExpérience}}) {
         QStringList attendu;
         for (const auto& l : *model) attendu << qs(l);
         if (lignes(liste) != attendu) return liste->objectName();
@@ -57,9 +61,14 @@ QString miroir(FrmPrincipaleVorn* f) {
 QStringList photo(FrmPrincipaleVorn* f) {
     QStringList p{f->windowTitle()};
     for (QWidget* w : f->findChildren<QWidget*>(QRegularExpression(u"^[A-Z]"_s))) {
-        QString e = u"%1 %2%3 %4 %5|"_s.arg(w->objectName()).arg(w->isEnabled()).arg(w->isVisible()).arg(w->accessibleName(), w->accessibleDescription());
-        if (auto* t = qobject_cast<QLineEdit*>(w)) e += t->text() + t->palette().color(QPalette::Disabled, QPalette::Base).name();
-        if (auto* c = qobject_cast<QComboBox*>(w)) e += u"%1/%2 %3"_s.arg(c->currentIndex()).arg(c->count()).arg(c->currentText());
+        QString e = u"%1 %2%3 %4 %5|"_s.arg(w->objectName())
+                        .arg(w->isEnabled())
+                        .arg(w->isVisible())
+                        .arg(w->accessibleName(), w->accessibleDescription());
+        if (auto* t = qobject_cast<QLineEdit*>(w))
+            e += t->text() + t->palette().color(QPalette::Disabled, QPalette::Base).name();
+        if (auto* c = qobject_cast<QComboBox*>(w))
+            e += u"%1/%2 %3"_s.arg(c->currentIndex()).arg(c->count()).arg(c->currentText());
         if (auto* b = qobject_cast<QCheckBox*>(w)) e += QString::number(b->checkState()) + b->text();
         if (auto* s = qobject_cast<UpDownNiv*>(w)) e += QString::number(s->value());
         if (auto* l = qobject_cast<QListWidget*>(w)) e += lignes(l).join(u'|');
@@ -77,8 +86,9 @@ public:
     // One action on the open screen, then every check; the last one answers Yes to the quit question.
     bool pas(bool dernier) {
         FrmPrincipaleVorn* f = p_.app->feuille();
-        QWidget* e = f ? static_cast<QWidget*>(f) : p_.app->choix() ? static_cast<QWidget*>(p_.app->choix())
-                                                                    : p_.app->accueil();
+        QWidget* e = f                 ? static_cast<QWidget*>(f)
+                     : p_.app->choix() ? static_cast<QWidget*>(p_.app->choix())
+                                       : p_.app->accueil();
         if (dernier || hasard(100) < 3) { // by the window's frame, or by the screen's own way out
             p_.messages.repondre(dernier ? Messagerie::Oui : Messagerie::Non);
             attendre(Messagerie::QuestionOuiNon, u"Quitter"_s);
@@ -86,7 +96,10 @@ public:
             const bool cadre = hasard(2);
             agir(u"quitter "_s + e->objectName() + (cadre ? u" par le cadre"_s : u""_s), [e, f, cadre, this] {
                 FrmChoixVorn* c = p_.app->choix();
-                cadre ? void(e->close()) : f ? f->MnuQuitter->trigger() : c ? c->BtnQuitterChoix->click() : p_.app->accueil()->BtnQuitterAccueil->click();
+                cadre ? void(e->close())
+                : f   ? f->MnuQuitter->trigger()
+                : c   ? c->BtnQuitterChoix->click()
+                      : p_.app->accueil()->BtnQuitterAccueil->click();
             });
         } else if (f) {
             actionFeuille(f);
@@ -145,9 +158,10 @@ private:
             exiger(c->isChecked() == apres && d->TxtExp->text() == QString::number(reste), c->objectName());
         }
         QStringList choisis;
-        for (QCheckBox* c : boites) if (c->isChecked()) choisis << c->text();
+        for (QCheckBox* c : boites)
+            if (c->isChecked()) choisis << c->text();
         const bool valider = hasard(4) > 0;
-        champsAttendus_ = valider && !choisis.isEmpty() ? choisis : QStringList{u"(aucun)"_s};
+        champsAttendus_ = valider && !choisis.isEmpty() ? choisis : QStringList{"(aucun)"};
         valider ? d->BtnOkExpérience->click() : void(d->close());
     }
 
@@ -159,17 +173,21 @@ private:
         const QStringList prevus = std::exchange(attendus_, {}), v = ecransVisibles();
         exiger(montres == prevus && p_.messages.reponses.empty() && !QApplication::activeModalWidget() &&
                    p_.fins == int{fin_} && v.size() == (fin_ ? 0 : 1),
-               u"boîtes [%1], attendues [%2], %3 fin(s), visibles [%4]"_s.arg(montres.join(u'|'), prevus.join(u'|')).arg(p_.fins).arg(v.join(u' ')));
+               u"boîtes [%1], attendues [%2], %3 fin(s), visibles [%4]"_s.arg(montres.join(u'|'), prevus.join(u'|'))
+                   .arg(p_.fins)
+                   .arg(v.join(u' ')));
         if (!erreur.isEmpty() || fin_) return erreur.isEmpty();
         if (FrmPrincipaleVorn* f = p_.app->feuille()) {
             const QString faux = miroir(f);
-            return exiger(Oracle::Lire(f->feuille) == attendu_ && faux.isEmpty() && lignes(f->LstChpExpérience) == champsAttendus_,
+            return exiger(Oracle::Lire(f->feuille) == attendu_ && faux.isEmpty() &&
+                              lignes(f->LstChpExpérience) == champsAttendus_,
                           u"feuille: "_s + (faux.isEmpty() ? u"choix ou champs"_s : faux));
         }
         // A new choice screen shows the record's defaults and an empty name.
         FrmChoixVorn* c = p_.app->choix();
-        return !c || exiger(c->TxtNomPerso->text().isEmpty() && c->OptRang[2]->isChecked() && c->OptSexe[0]->isChecked() &&
-                                c->OptProfession[0]->isChecked(), u"écran de choix"_s);
+        return !c || exiger(c->TxtNomPerso->text().isEmpty() && c->OptRang[2]->isChecked() &&
+                                c->OptSexe[0]->isChecked() && c->OptProfession[0]->isChecked(),
+                            u"écran de choix"_s);
     }
 
     // Each sheet action leaves the choices it asks for when the points stay positive, else those before it.
@@ -184,7 +202,10 @@ private:
             const int index = apres.listes[k] = hasard(c->count());
             quoi = c->objectName();
             titre = k < 5 ? u"Caractéristiques"_s : quoi.mid(3);
-            geste = [c, index] { c->setCurrentIndex(index); emit c->activated(index); };
+            geste = [c, index] {
+                c->setCurrentIndex(index);
+                emit c->activated(index);
+            };
             champsOfferts_ = index + 1;
         } else if (r < 680) { // take or release a skill (rows 2 and 5 are free and cannot be clicked)
             const int i = hasard(22) + 2;
@@ -195,7 +216,8 @@ private:
             geste = [b = f->ChkComp[ligne]] { b->click(); };
         } else if (r < 970) { // an arrow of a live spin control, half the time the highest so that levels reach 15
             std::vector<std::size_t> actives;
-            for (std::size_t i = 0; i < 24; ++i) if (apres.niveaux[i] > 0) actives.push_back(i);
+            for (std::size_t i = 0; i < 24; ++i)
+                if (apres.niveaux[i] > 0) actives.push_back(i);
             std::size_t i = actives[u(hasard(int(actives.size())))];
             if (hasard(2)) i = *std::ranges::max_element(actives, {}, [&](auto a) { return apres.niveaux[a]; });
             const bool haut = hasard(10) < 6;
@@ -253,18 +275,20 @@ class TestFeuille : public QObject {
 private slots:
     // The offscreen platform warns at every load of the fixed-size sheet; the walk loads it hundreds of times.
     void initTestCase() {
-        static const QtMessageHandler precedent = qInstallMessageHandler([](QtMsgType t, const QMessageLogContext& c, const QString& m) {
-            if (m != u"This plugin does not support propagateSizeHints()"_s) precedent(t, c, m);
-        });
+        static const QtMessageHandler precedent =
+            qInstallMessageHandler([](QtMsgType t, const QMessageLogContext& c, const QString& m) {
+                if (m != u"This plugin does not support propagateSizeHints()"_s) precedent(t, c, m);
+            });
     }
 
     void marcheAleatoire() {
-        const int actions = qEnvironmentVariableIsSet("VORN_SINGE_ACTIONS") ? qEnvironmentVariableIntValue("VORN_SINGE_ACTIONS") : 20000;
-        const quint64 graine = qEnvironmentVariableIsSet("VORN_SINGE_GRAINE") ? qgetenv("VORN_SINGE_GRAINE").toULongLong() : 20240611;
+        const int actions = qEnvironmentVariable("VORN_SINGE_ACTIONS", u"20000"_s).toInt();
+        const quint64 graine = qEnvironmentVariable("VORN_SINGE_GRAINE", u"20240611"_s).toULongLong();
         ProgrammeTest p;
         Singe singe(p, graine);
         for (int n = 0; n <= actions; ++n)
-            if (!singe.pas(n == actions)) QFAIL(qPrintable(u"graine %1, action %2, %3"_s.arg(graine).arg(n).arg(singe.erreur)));
+            if (!singe.pas(n == actions))
+                QFAIL(qPrintable(u"graine %1, action %2, %3"_s.arg(graine).arg(n).arg(singe.erreur)));
         // Once the program has ended, the windows left close without a question.
         const std::size_t boites = p.messages.vus.size();
         for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -273,7 +297,8 @@ private slots:
             QVERIFY2(fermeture.isAccepted(), qPrintable(w->objectName()));
         }
         QCOMPARE(std::tuple(p.messages.vus.size(), p.fins, p.module.Reponse), std::tuple(boites, 1, Messagerie::Oui));
-        QVERIFY2(singe.enregistres >= 20, qPrintable(QString::number(singe.enregistres))); // agents of many kinds went through a file
+        // Agents of many kinds went through a file.
+        QVERIFY2(singe.enregistres >= 20, qPrintable(QString::number(singe.enregistres)));
     }
 };
 
