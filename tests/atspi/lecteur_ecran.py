@@ -139,7 +139,6 @@ def lire(titre):
             fautes.append("%s: bornes %s..%s, actions %s" % (o.name, v.minimumValue, v.maximumValue, actions))
     if len(niveaux) != 24 or any(o.getRoleName() == "push button" and "niveau" in o.name for o in tout):
         fautes.append("24 niveaux en boutons de réglage, sans boutons à part, attendus: %d" % len(niveaux))
-    return f
 
 
 class Parcours:
@@ -197,7 +196,7 @@ def parcourir(orca, programme):
     print("  fenêtre montrée -> première parole: %.2f s (touche -> parole %.2f s)" % (parle - montree, parle - debut))
     if parle - montree > 2:
         fautes.append("la feuille parle %.1f s après s'être montrée" % (parle - montree))
-    feuille = lire("Création - Vorn")
+    lire("Création - Vorn")
     # A list is heard with its caption, role and entry, on focus and on "where am I".
     dit("Tab Tab Tab Tab Tab", "FOR liste déroulante", "5", "Points de génération restants : 3000")
     dit("KP_Enter", "FOR", "liste déroulante", "5")
@@ -239,7 +238,6 @@ def parcourir(orca, programme):
     attendre(lambda: programme.poll() is not None, "la fin du programme")
     if programme.returncode != 0:
         fautes.append("le programme finit avec le code %d" % programme.returncode)
-    return feuille
 
 
 def main():
