@@ -192,7 +192,8 @@ TEST(FichierAgent, LesFichiersAbimesOuHostilesSontRefusesAvecLeurRaison) {
         {[](json& j) { j["description"]["age"] = nullptr; }, "Champs d'expérience choisis sans âge"},
         {[](json& j) { j["champsExperience"]["professionnels"] = {"Joaillerie"}; },
          "Champ d'expérience « Joaillerie » non offert à la profession Scientifique"},
-        {[](json& j) { j["champsExperience"]["generaux"] = {"Golf", "Golf"}; }, "Champ d'expérience « Golf » en double"},
+        {[](json& j) { j["champsExperience"]["generaux"] = {"Golf", "Golf"}; },
+         "Champ d'expérience « Golf » en double"},
         // The smallest overdraft there is: every price is a multiple of 5; one step cheaper fits exactly.
         {[&recrue](json& j) {
              recrue(j, {{"FOR", 9}, {"DEX", 13}, {"VOL", 15}, {"PER", 5}, {"INT", 5}});
