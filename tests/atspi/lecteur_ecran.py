@@ -4,7 +4,6 @@
 Orca runs with no speech server and logs what it would say ("SPEECH OUTPUT: '...'"); the program is
 driven by keys only, and each step checks the words spoken since its keys. LOCALES is a folder where
 the French locale Orca speaks in is made once."""
-import collections
 import contextlib
 import math
 import os
@@ -140,7 +139,6 @@ def lire(titre):
             fautes.append("%s: bornes %s..%s, actions %s" % (o.name, v.minimumValue, v.maximumValue, actions))
     if len(niveaux) != 24 or any(o.getRoleName() == "push button" and "niveau" in o.name for o in tout):
         fautes.append("24 niveaux en boutons de réglage, sans boutons à part, attendus: %d" % len(niveaux))
-    return f
 
 
 class Parcours:
@@ -175,7 +173,7 @@ class Parcours:
         debut = time.monotonic()
         texte = self(touches, *mots)
         n = attendre_calme()
-        print("  %d événements: %s" % (n, collections.Counter(e[1] for e in evenements).most_common(6)))
+        print("  %d événements" % n)
         if n > plafond:
             fautes.append("%d événements pour « %s » (plafond %d)" % (n, touches, plafond))
         return texte, debut
@@ -191,13 +189,14 @@ def parcourir(orca, programme):
     # Buttons are pressed with Space, which acts on the release: a key the screen reader still holds when its
     # window goes would be dropped by the toolkit without being freed.
     _, debut = dit.compte("space", "Création - Vorn", "Apparence liste déroulante", plafond=644)
-    montree = next((t for t, type_, nom in evenements if type_ == "window:activate" and nom == "Création - Vorn"), debut)
+    montree = next((t for t, quoi, nom in evenements if quoi == "window:activate" and nom == "Création - Vorn"),
+                   debut)
     orca.lire()
     parle = next((t for t, dite in orca.horaires if t >= debut and "Création - Vorn" in dite), math.inf)
     print("  fenêtre montrée -> première parole: %.2f s (touche -> parole %.2f s)" % (parle - montree, parle - debut))
     if parle - montree > 2:
         fautes.append("la feuille parle %.1f s après s'être montrée" % (parle - montree))
-    feuille = lire("Création - Vorn")
+    lire("Création - Vorn")
     # A list is heard with its caption, role and entry, on focus and on "where am I".
     dit("Tab Tab Tab Tab Tab", "FOR liste déroulante", "5", "Points de génération restants : 3000")
     dit("KP_Enter", "FOR", "liste déroulante", "5")
@@ -239,7 +238,6 @@ def parcourir(orca, programme):
     attendre(lambda: programme.poll() is not None, "la fin du programme")
     if programme.returncode != 0:
         fautes.append("le programme finit avec le code %d" % programme.returncode)
-    return feuille
 
 
 def main():

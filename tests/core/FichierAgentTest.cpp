@@ -6,26 +6,13 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <chrono>
 #include <functional>
 #include <random>
 #include <set>
 #include <sstream>
 
-namespace {
-
-using json = nlohmann::ordered_json;
-
-// The record less the screens' working values, which nothing reads once their procedure is over:
-// the dice, the last answer and key, the loop counter, the fields left unchosen in the dialog.
-ModuleVorn SansTravail(ModuleVorn m) {
-    m.Reponse = m.Indice = m.DeBlessure = m.DeCicatrices = m.NbChpExp = 0;
-    m.Touche.clear();
-    return m;
-}
-
-// Everything the sheet shows or reads back.
-std::string Etat(const FeuilleVorn& f) {
+// Everything the sheet shows or reads back, and the points it books.
+std::string EtatFeuille(const FeuilleVorn& f) {
     std::ostringstream os;
     for (const auto* listes : {&f.caract, &f.description}) {
         for (const auto& l : *listes) os << l.index << '/' << l.entrees.size() << ' ';
@@ -37,7 +24,20 @@ std::string Etat(const FeuilleVorn& f) {
         os << *t << '|';
     }
     for (const auto* l : {&f.LstCicatrices, &f.LstChpExpérience}) for (const auto& s : *l) os << s << '|';
+    os << f.m.PtRestants << '|' << f.m.PtCelebrite;
     return os.str();
+}
+
+namespace {
+
+using json = nlohmann::ordered_json;
+
+// The record less the screens' working values, which nothing reads once their procedure is over:
+// the dice, the last answer and key, the loop counter, the fields left unchosen in the dialog.
+ModuleVorn SansTravail(ModuleVorn m) {
+    m.Reponse = m.Indice = m.DeBlessure = m.DeCicatrices = m.NbChpExp = 0;
+    m.Touche.clear();
+    return m;
 }
 
 // An agent made as a player would: the choice screen, then random purchases, refusals included, and the
@@ -66,7 +66,8 @@ void AgentAuHasard(std::mt19937& alea, ModuleVorn& m, FeuilleVorn& f) {
                 const bool prof = tirer(2) == 0;
                 const int c = tirer(prof ? 7 : 12);
                 if (prof && !dialogue.visibleProf[static_cast<std::size_t>(c)]) continue;
-                const bool coche = prof ? dialogue.cocheProf[static_cast<std::size_t>(c)] : dialogue.cocheGen[static_cast<std::size_t>(c)];
+                const bool coche = prof ? dialogue.cocheProf[static_cast<std::size_t>(c)]
+                                        : dialogue.cocheGen[static_cast<std::size_t>(c)];
                 coche ? dialogue.Decocher(prof, c) : void(dialogue.Cocher(prof, c));
             }
             if (tirer(4) > 0) dialogue.Valider();
@@ -83,9 +84,7 @@ TEST(FichierAgent, EnregistrerPuisOuvrirRendLeMemeAgent) {
     std::mt19937 alea(20261207);
     std::set<std::tuple<std::int16_t, std::int16_t, std::int16_t, std::int16_t>> vus; // rank, sex, profession, scars
     std::set<std::size_t> champs;
-    const auto debut = std::chrono::steady_clock::now();
-    constexpr int Agents = 10000;
-    for (int k = 0; k < Agents; ++k) {
+    for (int k = 0; k < 10000; ++k) {
         ModuleVorn m;
         FeuilleVorn f(m);
         AgentAuHasard(alea, m, f);
@@ -94,7 +93,7 @@ TEST(FichierAgent, EnregistrerPuisOuvrirRendLeMemeAgent) {
         FeuilleVorn f2(m2);
         ASSERT_EQ(OuvrirAgent(texte, m2, f2), "") << texte;
         ASSERT_TRUE(SansTravail(m2) == SansTravail(m)) << "agent " << k << "\n" << texte;
-        ASSERT_EQ(Etat(f2), Etat(f)) << texte;
+        ASSERT_EQ(EtatFeuille(f2), EtatFeuille(f)) << texte;
         ASSERT_EQ(EcrireAgent(f2), texte);
         vus.insert({m.PtGeneration, m.Sexe, m.Profession, m.NbCicatrices});
         champs.insert(f.LstChpExpérience.size());
@@ -102,8 +101,6 @@ TEST(FichierAgent, EnregistrerPuisOuvrirRendLeMemeAgent) {
     // Every rank, sex and profession, each scarred rank with 0 to 3 scars; lists of fields up to the largest age's 6.
     EXPECT_EQ(vus.size(), 2U * 7U * (1U + 4U + 4U));
     EXPECT_EQ(champs.size(), 6U);
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - debut);
-    std::cout << Agents << " agents enregistrés et rouverts en " << ms.count() << " ms\n";
 }
 
 // A full agent of every kind of choice: "Agent", two scars, age 31 and its fields, skills taken and raised.
@@ -136,14 +133,24 @@ TEST(FichierAgent, LesFichiersAbimesOuHostilesSontRefusesAvecLeurRaison) {
     const json ref = AgentDeReference();
     const std::string texte = ref.dump(4) + "\n";
     ASSERT_EQ(VerifierAgent(texte), "");
-    ASSERT_NE(texte.find("\"Chimie\""), std::string::npos);
-    ASSERT_NE(texte.find("Visage"), std::string::npos);
 
     // Truncated at every byte: nothing short of the closing brace is an agent.
     for (std::size_t n = 0; n + 1 < texte.size(); ++n) {
         ASSERT_EQ(VerifierAgent(texte.substr(0, n)), "Fichier tronqué ou illisible") << n;
     }
 
+    // A "Recrue" with no scar, no field, no description and no skill taken: its characteristics decide the points.
+    const auto recrue = [](json& j, const json& caracteristiques) {
+        j["rang"] = "Recrue";
+        j["cicatrices"] = json::array();
+        j["caracteristiques"] = caracteristiques;
+        j["description"] = {{"apparence", "(aucune)"}, {"age", nullptr}, {"faiblesse", "(aucune)"},
+                            {"taille", "(aucune)"}, {"poids", "(aucun)"}};
+        j["champsExperience"] = {{"professionnels", json::array()}, {"generaux", json::array()}};
+        for (auto& [nom, ligne] : j["competences"].items()) {
+            if (ligne["etat"] == "prise") ligne = {{"etat", "non prise"}, {"niveau", 0}};
+        }
+    };
     using Retouche = std::function<void(json&)>;
     const std::vector<std::pair<Retouche, std::string>> cas{
         {[](json& j) { j["version"] = 2; }, "Format d'une version plus récente (2)"},
@@ -172,27 +179,34 @@ TEST(FichierAgent, LesFichiersAbimesOuHostilesSontRefusesAvecLeurRaison) {
         {[](json& j) { j["competences"]["Jeu"]["niveau"] = 0; }, "Compétence « Jeu » : niveau 0 hors limites"},
         {[](json& j) { j["competences"]["Agilité"]["niveau"] = 2; }, "Compétence « Agilité » : niveau 2 hors limites"},
         {[](json& j) { j["competences"]["Jeu"]["niveau"] = 5.0; }, "« niveau » : nombre entier attendu"},
-        {[](json& j) { j["competences"]["Jeu"]["etat"] = "gratuite"; }, "Compétence « Jeu » : ne peut pas être gratuite"},
-        {[](json& j) { j["competences"]["Charisme"]["etat"] = "non prise"; }, "Compétence « Charisme » : toujours gratuite"},
+        {[](json& j) { j["competences"]["Jeu"]["etat"] = "gratuite"; },
+         "Compétence « Jeu » : ne peut pas être gratuite"},
+        {[](json& j) { j["competences"]["Charisme"]["etat"] = "non prise"; },
+         "Compétence « Charisme » : toujours gratuite"},
         {[](json& j) { j["competences"]["Jeu"]["etat"] = "apprise"; }, "Compétence « Jeu » : état « apprise » inconnu"},
-        {[](json& j) { for (const char* c : {"Ski", "Golf", "Tennis"}) j["champsExperience"]["generaux"].push_back(c); },
+        {[](json& j) {
+             for (const char* c : {"Ski", "Golf", "Tennis"}) j["champsExperience"]["generaux"].push_back(c);
+         },
          "Champs d'expérience : 5 choisis, l'âge en permet 4"},
         {[](json& j) { j["description"]["age"] = 28; }, "Champs d'expérience : 2 choisis, l'âge en permet 1"},
         {[](json& j) { j["description"]["age"] = nullptr; }, "Champs d'expérience choisis sans âge"},
         {[](json& j) { j["champsExperience"]["professionnels"] = {"Joaillerie"}; },
          "Champ d'expérience « Joaillerie » non offert à la profession Scientifique"},
-        {[](json& j) { j["champsExperience"]["generaux"] = {"Golf", "Golf"}; }, "Champ d'expérience « Golf » en double"},
-        // The smallest overdraft there is: every price is a multiple of 5. The same agent one step cheaper fits exactly.
-        {[](json& j) {
-             j["rang"] = "Recrue", j["sexe"] = "Masculin", j["cicatrices"] = json::array();
-             j["caracteristiques"] = {{"FOR", 9}, {"DEX", 13}, {"VOL", 15}, {"PER", 5}, {"INT", 5}};
-             j["description"] = {{"apparence", "Stricte"}, {"age", nullptr}, {"faiblesse", "(aucune)"},
-                                 {"taille", "1,71 - 1,75"}, {"poids", "(aucun)"}};
-             j["champsExperience"] = {{"professionnels", json::array()}, {"generaux", json::array()}};
-             for (auto& [nom, ligne] : j["competences"].items()) if (ligne["etat"] == "prise") ligne = {{"etat", "non prise"}, {"niveau", 0}};
-         }, "Points de génération dépassés de 5"},
+        {[](json& j) { j["champsExperience"]["generaux"] = {"Golf", "Golf"}; },
+         "Champ d'expérience « Golf » en double"},
+        // The smallest overdraft there is: every price is a multiple of 5; one step cheaper fits exactly.
+        {[&recrue](json& j) {
+             recrue(j, {{"FOR", 9}, {"DEX", 13}, {"VOL", 15}, {"PER", 5}, {"INT", 5}});
+             j["sexe"] = "Masculin";
+             j["description"]["apparence"] = "Stricte";
+             j["description"]["taille"] = "1,71 - 1,75";
+         },
+         "Points de génération dépassés de 5"},
         // 6000 + 80 (age) + 100 (weakness) - 5 x 1350 - 120 (height) - 180 and 380 (two skills) = -1250.
-        {[](json& j) { j["competences"]["Sciences"]["niveau"] = 15; for (auto& [c, v] : j["caracteristiques"].items()) v = 15; },
+        {[](json& j) {
+             j["competences"]["Sciences"]["niveau"] = 15;
+             for (auto& [c, v] : j["caracteristiques"].items()) v = 15;
+         },
          "Points de génération dépassés de 1250"},
     };
     for (const auto& [retouche, raison] : cas) {
@@ -201,14 +215,11 @@ TEST(FichierAgent, LesFichiersAbimesOuHostilesSontRefusesAvecLeurRaison) {
         EXPECT_EQ(VerifierAgent(j.dump(4)), raison);
     }
     json juste = ref;
-    juste["rang"] = "Recrue", juste["cicatrices"] = json::array(), juste["champsExperience"]["generaux"] = json::array();
-    juste["caracteristiques"] = {{"FOR", 15}, {"DEX", 15}, {"VOL", 8}, {"PER", 5}, {"INT", 5}};
-    juste["description"] = {{"apparence", "(aucune)"}, {"age", nullptr}, {"faiblesse", "(aucune)"}, {"taille", "(aucune)"}, {"poids", "(aucun)"}};
-    juste["champsExperience"]["professionnels"] = json::array();
-    for (auto& [nom, ligne] : juste["competences"].items()) if (ligne["etat"] == "prise") ligne = {{"etat", "non prise"}, {"niveau", 0}};
+    recrue(juste, {{"FOR", 15}, {"DEX", 15}, {"VOL", 8}, {"PER", 5}, {"INT", 5}});
     ModuleVorn m;
     FeuilleVorn f(m);
-    EXPECT_EQ(std::pair(OuvrirAgent(juste.dump(), m, f), f.TxtPtGénération), std::pair(std::string(), std::string("0")));
+    EXPECT_EQ(std::pair(OuvrirAgent(juste.dump(), m, f), f.TxtPtGénération),
+              std::pair(std::string(), std::string("0")));
 
     // What a document cannot say but a file can: bytes, repeated keys, depth, size.
     const auto remplacer = [&texte](std::string_view de, std::string_view par) {
@@ -216,14 +227,15 @@ TEST(FichierAgent, LesFichiersAbimesOuHostilesSontRefusesAvecLeurRaison) {
         return t.replace(t.find(de), de.size(), par);
     };
     const std::size_t e = texte.find("é");
+    const std::string pasUtf8 = "Texte qui n'est pas de l'UTF-8 (octet " + std::to_string(e + 1) + ")";
     std::string tropGros = texte, justeAssez = texte;
     tropGros.insert(texte.size() - 2, TailleMaxAgent + 1 - texte.size(), ' ');
     justeAssez.insert(texte.size() - 2, TailleMaxAgent - texte.size(), ' ');
     const std::vector<std::pair<std::string, std::string>> octets{
         {remplacer("\"sexe\"", "\"sexe\": \"Féminin\", \"sexe\""), "Clé « sexe » en double"},
         {remplacer("\"cicatrices\": [", "\"cicatrices\": [[[[[[[[[]]]]]]]], "), "Imbrication trop profonde"},
-        {texte.substr(0, e) + "\xFF" + texte.substr(e + 2), "Texte qui n'est pas de l'UTF-8 (octet " + std::to_string(e + 1) + ")"},
-        {texte.substr(0, e) + "\xC3\x28" + texte.substr(e + 2), "Texte qui n'est pas de l'UTF-8 (octet " + std::to_string(e + 1) + ")"},
+        {texte.substr(0, e) + "\xFF" + texte.substr(e + 2), pasUtf8},
+        {texte.substr(0, e) + "\xC3\x28" + texte.substr(e + 2), pasUtf8},
         {remplacer("\"Visage\"", "\"Vis\\u0000age\""), "Cicatrice « Vis" + std::string(1, '\0') + "age » inconnue"},
         {"[1, 2]", "Ce fichier n'est pas un agent ZazUvureVorn"},
         {tropGros, "Fichier trop gros (plus de 1 Mio)"},
@@ -236,9 +248,12 @@ TEST(FichierAgent, LesFichiersAbimesOuHostilesSontRefusesAvecLeurRaison) {
 TEST(FichierAgent, LeNomProposeEstCeluiDuPersonnageSansCaracteresInterdits) {
     std::string long_(239, 'a');
     long_ += "éé";
-    const std::array<std::pair<std::string_view, std::string>, 5> cas{{
-        {"BOND", "BOND.vorn"}, {"a:b*c?d\"e<f>g|h\\i/j\tk", "a_b_c_d_e_f_g_h_i_j_k.vorn"}, {"Zoé. ", "Zoé.vorn"}, {"..", "agent.vorn"},
-        {long_, std::string(239, 'a') + ".vorn"}}}; // not cut inside a character
+    const std::array<std::pair<std::string_view, std::string>, 5> cas{
+        {{"BOND", "BOND.vorn"},
+         {"a:b*c?d\"e<f>g|h\\i/j\tk", "a_b_c_d_e_f_g_h_i_j_k.vorn"},
+         {"Zoé. ", "Zoé.vorn"},
+         {"..", "agent.vorn"},
+         {long_, std::string(239, 'a') + ".vorn"}}}; // not cut inside a character
     for (const auto& [nom, fichier] : cas) EXPECT_EQ(NomFichierAgent(nom), fichier);
 }
 

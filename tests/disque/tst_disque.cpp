@@ -12,9 +12,6 @@ namespace {
 constexpr qint64 Pas = 4096;
 const QString Cible = u"ancien.pdf"_s, Remplissage = u"remplissage"_s;
 
-// Why the file is not complete and valid; empty when it is.
-using Verification = std::function<QString(const QString& chemin)>;
-
 QString qpdfCheck(const QString& chemin) {
     QProcess qpdf;
     qpdf.start(u"qpdf"_s, {u"--check"_s, chemin});
@@ -26,7 +23,7 @@ QString qpdfCheck(const QString& chemin) {
 struct Ecriture {
     QString nom, titreBoite;
     std::function<void(ProgrammeTest& p, FrmPrincipaleVorn* f, const QString& chemin)> faire;
-    Verification verifier;
+    std::function<QString(const QString& chemin)> verifier; // why the file is not whole and valid, or nothing
 };
 
 const std::vector<Ecriture>& ecritures() {
@@ -138,10 +135,10 @@ private slots:
                                   : intact                   ? QString()
                                                              : e.verifier(chemin);
             const QStringList laisses = dossier.entryList(QDir::Files | QDir::Hidden);
-            const QString issue = !faute.isEmpty()                             ? u"FAUTE : "_s + faute
-                                  : laisses != QStringList{Cible, Remplissage} ? u"FAUTE : laissés "_s + laisses.join(u' ')
-                                  : boite                                      ? u"boîte, ancien fichier intact"_s
-                                                                               : u"fichier complet et valide"_s;
+            const QString issue = !faute.isEmpty()           ? u"FAUTE : "_s + faute
+                : laisses != QStringList{Cible, Remplissage} ? u"FAUTE : laissés "_s + laisses.join(u' ')
+                : boite                                      ? u"boîte, ancien fichier intact"_s
+                                                             : u"fichier complet et valide"_s;
             tableau << u"%1 : %2"_s.arg(reste / 1024, 4).arg(issue);
             if (issue.startsWith(u"FAUTE"_s)) fautes << tableau.last();
             (boite ? refus : ecrits)++;
