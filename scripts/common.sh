@@ -45,6 +45,7 @@ VORN_PACKAGES=(
     gir1.2-atspi-2.0
     python3-gi
     mmdebstrap
+    clang-format
     nlohmann-json3-dev
     clang
     shared-mime-info
