@@ -66,6 +66,22 @@ QListWidget* listeAffichage(QWidget* parent, const QString& nom, const QString& 
     lst->setSelectionMode(QAbstractItemView::NoSelection);
     lst->setUniformItemSizes(true);
     lisibleDesactive(lst);
+    // At a fractional scale a style's frame line, centred on the widget's edge, loses its outer half to the clip, and
+    // the viewport, rounded out to whole device pixels, covers the bottom line. A plain box fills whole rectangles
+    // inside the widget; the list paints its own background under it and the viewport stays clear.
+    lst->setFrameStyle(QFrame::Box | QFrame::Plain);
+    lst->setLineWidth(1);
+    if (!ContrasteEleve()) { // the grey of the desktop's own frames; a high-contrast theme keeps its text colour
+        QPalette p = lst->palette();
+        for (const auto groupe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            p.setColor(groupe, QPalette::WindowText, p.color(QPalette::Active, QPalette::Window).darker(130));
+        }
+        lst->setPalette(p);
+    }
+    lst->setBackgroundRole(QPalette::Base);
+    lst->setForegroundRole(QPalette::WindowText); // the frame's colour; the items keep the text's
+    lst->setAutoFillBackground(true);
+    lst->viewport()->setAutoFillBackground(false);
     placer(lst, l, t, w, h);
     return lst;
 }
