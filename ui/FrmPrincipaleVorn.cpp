@@ -71,10 +71,12 @@ QListWidget* listeAffichage(QWidget* parent, const QString& nom, const QString& 
     // inside the widget; the list paints its own background under it and the viewport stays clear.
     lst->setFrameStyle(QFrame::Box | QFrame::Plain);
     lst->setLineWidth(1);
-    if (!ContrasteEleve()) { // the grey of the desktop's own frames; a high-contrast theme keeps its text colour
+    if (!ContrasteEleve()) { // a grey line set off from the window; a high-contrast theme keeps its text colour
         QPalette p = lst->palette();
+        const QColor fond = p.color(QPalette::Active, QPalette::Window);
+        const QColor trait = fond.lightness() > 128 ? fond.darker(130) : fond.lighter(170);
         for (const auto groupe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-            p.setColor(groupe, QPalette::WindowText, p.color(QPalette::Active, QPalette::Window).darker(130));
+            p.setColor(groupe, QPalette::WindowText, trait);
         }
         lst->setPalette(p);
     }

@@ -426,7 +426,7 @@ private slots:
     }
 
     // The display lists show their four borders as drawn on the screen, whatever the scale: at the middle of each
-    // edge, within the list's outermost logical pixel, a pixel darker than both the list and the sheet behind it.
+    // edge, within the list's outermost logical pixel, a pixel unlike both the list and the sheet behind it.
     void bordures() {
         Programme p;
         FrmPrincipaleVorn* f = p.feuille();
@@ -436,13 +436,14 @@ private slots:
             QTest::qWait(200);
             const QImage image = f->screen()->grabWindow(f->winId()).toImage();
             const QRectF r = QRectF(l->mapTo(f, QPoint()), l->size());
-            const int seuil = std::min(l->palette().color(QPalette::Base).lightness(),
-                                       l->parentWidget()->palette().color(QPalette::Window).lightness()) - 20;
+            const int liste = l->palette().color(QPalette::Base).lightness();
+            const int fond = l->parentWidget()->palette().color(QPalette::Window).lightness();
             auto trace = [&](QPointF a, QPointF b) { // device pixels between two logical points
                 auto fin = [&](qreal debut, qreal fin) { return std::max(int(debut * dpr), int(std::ceil(fin * dpr)) - 1); };
                 for (int y = int(a.y() * dpr); y <= fin(a.y(), b.y()); ++y) {
                     for (int x = int(a.x() * dpr); x <= fin(a.x(), b.x()); ++x) {
-                        if (image.pixelColor(x, y).lightness() < seuil) return true;
+                        const int v = image.pixelColor(x, y).lightness();
+                        if (std::abs(v - liste) >= 20 && std::abs(v - fond) >= 20) return true;
                     }
                 }
                 return false;
