@@ -80,8 +80,11 @@ QListWidget* listeAffichage(QWidget* parent, const QString& nom, const QString& 
         }
         lst->setPalette(p);
     }
-    lst->setBackgroundRole(QPalette::Base);
-    lst->setForegroundRole(QPalette::WindowText); // the frame's colour; the items keep the text's
+    QPalette fond = lst->palette(); // the list's own background, under the frame, in the viewport's colour
+    for (const auto groupe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        fond.setColor(groupe, QPalette::Window, fond.color(QPalette::Active, QPalette::Base));
+    }
+    lst->setPalette(fond);
     lst->setAutoFillBackground(true);
     lst->viewport()->setAutoFillBackground(false);
     placer(lst, l, t, w, h);
