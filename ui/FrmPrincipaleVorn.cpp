@@ -66,6 +66,27 @@ QListWidget* listeAffichage(QWidget* parent, const QString& nom, const QString& 
     lst->setSelectionMode(QAbstractItemView::NoSelection);
     lst->setUniformItemSizes(true);
     lisibleDesactive(lst);
+    // At a fractional scale a style's frame line, centred on the widget's edge, loses its outer half to the clip, and
+    // the viewport, rounded out to whole device pixels, covers the bottom line. A plain box fills whole rectangles
+    // inside the widget; the list paints its own background under it and the viewport stays clear.
+    lst->setFrameStyle(QFrame::Box | QFrame::Plain);
+    lst->setLineWidth(1);
+    if (!ContrasteEleve()) { // a grey line set off from the window; a high-contrast theme keeps its text colour
+        QPalette p = lst->palette();
+        const QColor fond = p.color(QPalette::Active, QPalette::Window);
+        const QColor trait = fond.lightness() > 128 ? fond.darker(130) : fond.lighter(170);
+        for (const auto groupe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            p.setColor(groupe, QPalette::WindowText, trait);
+        }
+        lst->setPalette(p);
+    }
+    QPalette fond = lst->palette(); // the list's own background, under the frame, in the viewport's colour
+    for (const auto groupe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        fond.setColor(groupe, QPalette::Window, fond.color(QPalette::Active, QPalette::Base));
+    }
+    lst->setPalette(fond);
+    lst->setAutoFillBackground(true);
+    lst->viewport()->setAutoFillBackground(false);
     placer(lst, l, t, w, h);
     return lst;
 }

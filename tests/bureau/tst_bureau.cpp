@@ -416,6 +416,38 @@ private slots:
         QVERIFY2(faibles.isEmpty(), qPrintable(faibles.join(QLatin1Char('\n'))));
     }
 
+    // The display lists show their four borders as drawn on the screen, whatever the scale: at the middle of each
+    // edge, within the list's outermost logical pixel, a pixel unlike both the list and the sheet behind it.
+    void bordures() {
+        Programme p;
+        FrmPrincipaleVorn* f = p.feuille();
+        const qreal dpr = f->devicePixelRatioF();
+        for (QListWidget* l : {f->LstChpExpérience, f->LstCicatrices}) {
+            if (auto* d = f->findChild<QScrollArea*>(QStringLiteral("qt_defilement"))) d->ensureWidgetVisible(l);
+            QTest::qWait(200);
+            const QImage image = f->screen()->grabWindow(f->winId()).toImage();
+            const QRectF r = QRectF(l->mapTo(f, QPoint()), l->size());
+            const int liste = l->palette().color(QPalette::Base).lightness();
+            const int fond = l->parentWidget()->palette().color(QPalette::Window).lightness();
+            auto trace = [&](QPointF a, QPointF b) { // device pixels between two logical points
+                auto fin = [&](qreal debut, qreal fin) { return std::max(int(debut * dpr), int(std::ceil(fin * dpr)) - 1); };
+                for (int y = int(a.y() * dpr); y <= fin(a.y(), b.y()); ++y) {
+                    for (int x = int(a.x() * dpr); x <= fin(a.x(), b.x()); ++x) {
+                        const int v = image.pixelColor(x, y).lightness();
+                        if (std::abs(v - liste) >= 20 && std::abs(v - fond) >= 20) return true;
+                    }
+                }
+                return false;
+            };
+            const QPointF c = r.center();
+            const bool bords[] = {trace({c.x(), r.top()}, {c.x(), r.top() + 1}),
+                                  trace({c.x(), r.bottom() - 1}, {c.x(), r.bottom()}),
+                                  trace({r.left(), c.y()}, {r.left() + 1, c.y()}),
+                                  trace({r.right() - 1, c.y()}, {r.right(), c.y()})};
+            for (int i = 0; i < 4; ++i) QVERIFY2(bords[i], qPrintable(l->objectName() + QStringLiteral(" bord %1").arg(i)));
+        }
+    }
+
     // A held arrow repeats while the raises are accepted; the first refusal shows one box and ends the repeat.
     void flecheMaintenue_data() {
         QTest::addColumn<int>("niveauxPayables");
