@@ -123,8 +123,8 @@ bool ApplicationVorn::ConfirmerQuitter(QWidget* parent) {
         messagerie_.Afficher(parent, qs(QuestionQuitter), qs(TitreQuitter), Messagerie::QuestionOuiNon, informatif);
     if (m_.Reponse != Messagerie::Oui) return false;
     termine_ = true;
-    for (QWidget* w : {static_cast<QWidget*>(feuille_), static_cast<QWidget*>(choix_),
-                       static_cast<QWidget*>(accueil_)}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(feuille_), static_cast<QWidget*>(choix_), static_cast<QWidget*>(accueil_)}) {
         if (w) w->hide();
     }
     if (finir_) finir_();
@@ -141,7 +141,8 @@ void PreparerApplication(QApplication& app) {
     // Qt's own texts (standard buttons, context menus) in French: Qt's installed translation,
     // else the one built in where Qt brings none (Windows).
     auto* traductionQt = new QTranslator(&app);
-    for (const QString& dossier : {QLibraryInfo::path(QLibraryInfo::TranslationsPath), QStringLiteral(":/traductions")}) {
+    for (const QString& dossier :
+         {QLibraryInfo::path(QLibraryInfo::TranslationsPath), QStringLiteral(":/traductions")}) {
         if (traductionQt->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
                                dossier)) {
             QApplication::installTranslator(traductionQt);

@@ -93,7 +93,8 @@ QString fichierAgent(const QString& dossier) {
     const QString chemin = dossier + QStringLiteral("/agent.vorn");
     QFile fichier(chemin);
     const std::string texte = EcrireAgent(f);
-    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(texte.data(), static_cast<qint64>(texte.size())) < 0) std::exit(3);
+    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(texte.data(), static_cast<qint64>(texte.size())) < 0)
+        std::exit(3);
     return chemin;
 }
 

@@ -20,8 +20,7 @@ ChampsExperienceVorn::ChampsExperienceVorn(ModuleVorn& module) : m(module) {
 }
 
 bool& ChampsExperienceVorn::coche(bool professionnel, int index) {
-    return professionnel ? cocheProf.at(static_cast<std::size_t>(index))
-                         : cocheGen.at(static_cast<std::size_t>(index));
+    return professionnel ? cocheProf.at(static_cast<std::size_t>(index)) : cocheGen.at(static_cast<std::size_t>(index));
 }
 
 bool ChampsExperienceVorn::Cocher(bool professionnel, int index) {

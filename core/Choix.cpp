@@ -104,12 +104,18 @@ void TirageEmplacements(ModuleVorn& m, Des& des) {
         m.DeBlessure = des.Lancer(100);
         m.Cicatrice = EmplacementCicatrice(m.DeBlessure);
         switch (m.NumCicatrice) {
-        case 0: m.Cicatrice1 = m.Cicatrice; break;
-        case 1: m.Cicatrice2 = m.Cicatrice; break;
-        case 2: m.Cicatrice3 = m.Cicatrice; break;
-        default: break;
+        case 0:
+            m.Cicatrice1 = m.Cicatrice;
+            break;
+        case 1:
+            m.Cicatrice2 = m.Cicatrice;
+            break;
+        case 2:
+            m.Cicatrice3 = m.Cicatrice;
+            break;
+        default:
+            break;
         }
         ++m.NumCicatrice;
     }
 }
-

@@ -41,4 +41,3 @@ void TirageCicatrices(ModuleVorn& m, Des& des);
 void TirageNbCicatrices(ModuleVorn& m, Des& des);
 void TirageEmplacements(ModuleVorn& m, Des& des);
 std::string_view EmplacementCicatrice(std::int16_t d100);
-

@@ -120,9 +120,7 @@ Action FeuilleVorn::acheterCaract(Caract x, bool restauration) {
     return resultat;
 }
 
-void FeuilleVorn::CalculCoutCaract() {
-    m.CoutCaract = i16(m.CoutFOR + m.CoutDEX + m.CoutVOL + m.CoutPER + m.CoutINT);
-}
+void FeuilleVorn::CalculCoutCaract() { m.CoutCaract = i16(m.CoutFOR + m.CoutDEX + m.CoutVOL + m.CoutPER + m.CoutINT); }
 
 void FeuilleVorn::AfficherDerivees(Caract x) {
     auto ecrire = [](std::string& champ, std::optional<std::string_view> valeur) {
@@ -150,8 +148,7 @@ void FeuilleVorn::AfficherDerivees(Caract x) {
 void FeuilleVorn::CalculFormules() {
     const Valeurs v{m.ValFOR, m.ValDEX, m.ValVOL, m.ValPER, m.ValINT};
     for (m.Indice = 0; m.Indice < NbLignesCompetences; ++m.Indice) {
-        lignes[static_cast<std::size_t>(m.Indice)].base =
-            BaseCompetence(m.Indice, v, lignes[LigneCharisme].niveau);
+        lignes[static_cast<std::size_t>(m.Indice)].base = BaseCompetence(m.Indice, v, lignes[LigneCharisme].niveau);
     }
     for (m.Indice = 0; m.Indice < NbLignesCompetences; ++m.Indice) majCB(m.Indice);
 }
@@ -215,22 +212,37 @@ void FeuilleVorn::appliquerDescription(Description d, bool restauration) {
 bool FeuilleVorn::verifierDescription(Description d) const {
     const int pt = m.PtRestants;
     switch (d) {
-    case Description::Apparence: return pt + m.AncCoutApparence - m.CoutApparence >= 0;
-    case Description::Age: return pt - m.AncGainAge + m.GainAge >= 0;
-    case Description::Faiblesse: return pt - m.AncGainFaiblesse + m.GainFaiblesse >= 0;
-    case Description::Taille: return pt + m.AncCoutTaille - m.CoutTaille >= 0;
-    case Description::Poids: break;
+    case Description::Apparence:
+        return pt + m.AncCoutApparence - m.CoutApparence >= 0;
+    case Description::Age:
+        return pt - m.AncGainAge + m.GainAge >= 0;
+    case Description::Faiblesse:
+        return pt - m.AncGainFaiblesse + m.GainFaiblesse >= 0;
+    case Description::Taille:
+        return pt + m.AncCoutTaille - m.CoutTaille >= 0;
+    case Description::Poids:
+        break;
     }
     return pt + m.AncCoutPoids - m.CoutPoids >= 0;
 }
 
 void FeuilleVorn::restaurerSelection(Description d) {
     switch (d) {
-    case Description::Apparence: liste(d).selectionnerTexte(m.TexteApparence); break;
-    case Description::Age: liste(d).selectionnerTexte(m.TexteAge); break;
-    case Description::Faiblesse: liste(d).index = m.IdxFaiblesse; break;
-    case Description::Taille: liste(d).index = m.IdxTaille; break;
-    case Description::Poids: liste(d).index = m.IdxPoids; break;
+    case Description::Apparence:
+        liste(d).selectionnerTexte(m.TexteApparence);
+        break;
+    case Description::Age:
+        liste(d).selectionnerTexte(m.TexteAge);
+        break;
+    case Description::Faiblesse:
+        liste(d).index = m.IdxFaiblesse;
+        break;
+    case Description::Taille:
+        liste(d).index = m.IdxTaille;
+        break;
+    case Description::Poids:
+        liste(d).index = m.IdxPoids;
+        break;
     }
     auto& l = liste(d);
     if (l.index >= static_cast<int>(l.entrees.size())) l.index = -1;
@@ -353,9 +365,9 @@ void FeuilleVorn::CalculPoints() {
         m.CoutNiveaux = i16(m.CoutNiveaux + CoutNiveau * lignes[static_cast<std::size_t>(m.Indice)].niveau);
     }
     m.CoutNiveaux = i16(m.CoutNiveaux - CoutNiveau * m.NbCompetences);
-    m.PtRestants = i16((m.PtGeneration + m.GainAge + m.GainFaiblesse) -
-                       (m.CoutCaract + m.CoutCompetences + m.CoutNiveaux + m.CoutApparence + m.CoutTaille +
-                        m.CoutPoids));
+    m.PtRestants =
+        i16((m.PtGeneration + m.GainAge + m.GainFaiblesse) -
+            (m.CoutCaract + m.CoutCompetences + m.CoutNiveaux + m.CoutApparence + m.CoutTaille + m.CoutPoids));
 
     m.AncCoutTaille = m.CoutTaille;
     m.AncCoutApparence = m.CoutApparence;

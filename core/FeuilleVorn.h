@@ -22,8 +22,7 @@ struct ListeDeroulante {
 
 enum class Description : std::uint8_t { Apparence, Age, Faiblesse, Taille, Poids };
 inline constexpr std::array<Description, 5> ToutesDescriptions{
-    Description::Apparence, Description::Age, Description::Faiblesse, Description::Taille,
-    Description::Poids};
+    Description::Apparence, Description::Age, Description::Faiblesse, Description::Taille, Description::Poids};
 
 // One skill row: check box value (0 not taken, 1 taken, 2 free), level, base and CB.
 struct LigneCompetence {
@@ -40,8 +39,8 @@ struct LigneCompetence {
 struct Action {
     enum class Genre : std::uint8_t { SansEffet, Acceptee, Refusee };
     Genre genre = Genre::SansEffet;
-    std::string_view titre;        // title of the refusal message
-    bool ouvrirChampsExp = false;  // an accepted age opens the fields-of-experience dialog
+    std::string_view titre;       // title of the refusal message
+    bool ouvrirChampsExp = false; // an accepted age opens the fields-of-experience dialog
 
     bool refusee() const { return genre == Genre::Refusee; }
     bool acceptee() const { return genre == Genre::Acceptee; }
@@ -55,8 +54,8 @@ public:
 
     ModuleVorn& m;
 
-    std::array<ListeDeroulante, 5> caract;       // CmbFOR..CmbINT
-    std::array<ListeDeroulante, 5> description;  // CmbApparence, CmbAge, CmbFaiblesse, CmbTaille, CmbPoids
+    std::array<ListeDeroulante, 5> caract;      // CmbFOR..CmbINT
+    std::array<ListeDeroulante, 5> description; // CmbApparence, CmbAge, CmbFaiblesse, CmbTaille, CmbPoids
     std::array<LigneCompetence, NbLignesCompetences> lignes;
 
     // Texts of the display fields.

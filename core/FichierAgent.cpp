@@ -171,7 +171,8 @@ const json& membre(const json& objet, std::string_view cle, std::string_view ou)
 
 void seulement(const json& objet, const std::vector<std::string_view>& cles, std::string_view ou) {
     for (const auto& [cle, valeur] : objet.items()) {
-        if (std::find(cles.begin(), cles.end(), cle) == cles.end()) refuser(dans(ou, "clé inconnue " + guillemets(cle)));
+        if (std::find(cles.begin(), cles.end(), cle) == cles.end())
+            refuser(dans(ou, "clé inconnue " + guillemets(cle)));
     }
 }
 
@@ -246,8 +247,10 @@ ChoixFichier lire(const json& racine) {
     const std::int64_t version = entier(membre(racine, "version", ""), "version");
     if (version > VersionAgent) refuser("Format d'une version plus récente (" + std::to_string(version) + ")");
     if (version < 1) refuser("Version de format inconnue (" + std::to_string(version) + ")");
-    seulement(racine, {"format", "version", "joueur", "personnage", "rang", "sexe", "profession", "cicatrices",
-                       "caracteristiques", "description", "competences", "champsExperience"}, "");
+    seulement(racine,
+              {"format", "version", "joueur", "personnage", "rang", "sexe", "profession", "cicatrices",
+               "caracteristiques", "description", "competences", "champsExperience"},
+              "");
 
     ChoixFichier c;
     c.joueur = nom(membre(racine, "joueur", ""), "joueur", "Nom du joueur");
@@ -330,7 +333,8 @@ void exiger(const Action& a) {
 }
 
 void rejouerCicatrices(const ChoixFichier& c, ModuleVorn& m) {
-    if (c.cicatrices.size() > 3) refuser("Cicatrices : " + std::to_string(c.cicatrices.size()) + " au lieu de 3 au plus");
+    if (c.cicatrices.size() > 3)
+        refuser("Cicatrices : " + std::to_string(c.cicatrices.size()) + " au lieu de 3 au plus");
     DesRejeu des;
     // 1 is under every scarred rank's threshold, 100 over all; the d6 gives the count.
     if (c.cicatrices.empty()) {
@@ -422,7 +426,8 @@ void rejouer(const ChoixFichier& c, ModuleVorn& m, FeuilleVorn& f, bool budgetLi
         const auto it = std::find(entrees.begin(), entrees.end(),
                                   v >= 0 && v <= 99 ? NombreEnTexte(static_cast<int>(v)) : std::string());
         if (it == entrees.end()) {
-            refuser("Caractéristique " + std::string(NomsCaract[i]) + " : valeur " + std::to_string(v) + " hors limites");
+            refuser("Caractéristique " + std::string(NomsCaract[i]) + " : valeur " + std::to_string(v) +
+                    " hors limites");
         }
         exiger(f.ChoisirCaract(ToutesCaract[i], static_cast<std::int16_t>(it - entrees.begin())));
     }
@@ -486,8 +491,10 @@ std::string EcrireAgent(const FeuilleVorn& f) {
     }
     j["competences"] = std::move(comp);
     json prof = json::array(), gen = json::array();
-    for (const auto& s : m.ChpExpProf) if (!s.empty()) prof.push_back(s);
-    for (const auto& s : m.ChpExpGen) if (!s.empty()) gen.push_back(s);
+    for (const auto& s : m.ChpExpProf)
+        if (!s.empty()) prof.push_back(s);
+    for (const auto& s : m.ChpExpGen)
+        if (!s.empty()) gen.push_back(s);
     j["champsExperience"] = {{"professionnels", std::move(prof)}, {"generaux", std::move(gen)}};
     // Names come from the screens as UTF-8; a stray byte is replaced rather than thrown on.
     return j.dump(4, ' ', false, json::error_handler_t::replace) + '\n';

@@ -28,7 +28,8 @@ inline constexpr std::string_view QuestionNouveau = "Etes-vous sûr de vouloir c
 inline constexpr std::string_view TitreOuvrir = "Ouvrir";
 inline constexpr std::string_view QuestionOuvrir = "Etes-vous sûr de vouloir ouvrir un autre agent ?";
 // Under the quit, new-agent and open questions while the agent on the sheet is not the one last saved or opened.
-inline constexpr std::string_view ModificationsNonEnregistrees = "Les modifications de l'agent n'ont pas été enregistrées.";
+inline constexpr std::string_view ModificationsNonEnregistrees =
+    "Les modifications de l'agent n'ont pas été enregistrées.";
 
 inline constexpr std::string_view TitreOuverture = "Erreur - Ouverture";
 inline constexpr std::string_view TitreEnregistrement = "Erreur - Enregistrement";

@@ -24,11 +24,16 @@ namespace {
 template <typename T>
 T& choisir(Caract x, T& f, T& d, T& v, T& p, T& i) {
     switch (x) {
-    case Caract::FOR: return f;
-    case Caract::DEX: return d;
-    case Caract::VOL: return v;
-    case Caract::PER: return p;
-    case Caract::INT: break;
+    case Caract::FOR:
+        return f;
+    case Caract::DEX:
+        return d;
+    case Caract::VOL:
+        return v;
+    case Caract::PER:
+        return p;
+    case Caract::INT:
+        break;
     }
     return i;
 }
@@ -37,9 +42,7 @@ T& choisir(Caract x, T& f, T& d, T& v, T& p, T& i) {
 std::int16_t& CoutDe(ModuleVorn& m, Caract x) {
     return choisir(x, m.CoutFOR, m.CoutDEX, m.CoutVOL, m.CoutPER, m.CoutINT);
 }
-std::int16_t& ValDe(ModuleVorn& m, Caract x) {
-    return choisir(x, m.ValFOR, m.ValDEX, m.ValVOL, m.ValPER, m.ValINT);
-}
+std::int16_t& ValDe(ModuleVorn& m, Caract x) { return choisir(x, m.ValFOR, m.ValDEX, m.ValVOL, m.ValPER, m.ValINT); }
 std::int16_t& AncCoutDe(ModuleVorn& m, Caract x) {
     return choisir(x, m.AncCoutFOR, m.AncCoutDEX, m.AncCoutVOL, m.AncCoutPER, m.AncCoutINT);
 }

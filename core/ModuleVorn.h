@@ -85,8 +85,7 @@ struct ModuleVorn {
 
 // The five characteristics, in the order of the sheet's lists.
 enum class Caract : std::uint8_t { FOR, DEX, VOL, PER, INT };
-inline constexpr std::array<Caract, 5> ToutesCaract{Caract::FOR, Caract::DEX, Caract::VOL,
-                                                     Caract::PER, Caract::INT};
+inline constexpr std::array<Caract, 5> ToutesCaract{Caract::FOR, Caract::DEX, Caract::VOL, Caract::PER, Caract::INT};
 
 // The fields of one characteristic, so that one rule serves all five.
 std::int16_t& CoutDe(ModuleVorn& m, Caract x);

@@ -12,13 +12,15 @@ const std::array<RangVorn, 3> Rangs{{
 
 const std::array<std::string_view, 2> LegendesSexe{"Masculin", "Féminin"};
 
-const std::array<std::string_view, 7> Professions{
-    "Homme d'action indépendant", "Journaliste", "Militaire", "Agent de renseignement militaire",
-    "Policier", "Scientifique", "Voleur"};
+const std::array<std::string_view, 7> Professions{"Homme d'action indépendant",
+                                                  "Journaliste",
+                                                  "Militaire",
+                                                  "Agent de renseignement militaire",
+                                                  "Policier",
+                                                  "Scientifique",
+                                                  "Voleur"};
 
-std::string_view TexteSexe(std::int16_t sexe) {
-    return sexe == 1 ? " Féminin"sv : " Masculin"sv;
-}
+std::string_view TexteSexe(std::int16_t sexe) { return sexe == 1 ? " Féminin"sv : " Masculin"sv; }
 
 std::string_view TexteProfession(std::int16_t profession) {
     if (profession < 0 || profession >= static_cast<int>(Professions.size())) return {};
@@ -30,7 +32,7 @@ const Entrees TailleHomme{"(aucune)",    "1,55 - 1,60", "1,61 - 1,65", "1,66 - 1
                           "1,76 - 1,80", "1,81 - 1,85", "1,86 - 1,90", "1,91 - 1,95", "1,96 +"};
 const Entrees TailleFemme{"(aucune)",    "1,45 - 1,50", "1,51 - 1,55", "1,56 - 1,60", "1,61 - 1,65",
                           "1,66 - 1,70", "1,71 - 1,75", "1,76 - 1,80", "1,81 - 1,85", "1,86 +"};
-const Entrees PoidsHomme{"(aucun)", "55 - 61", "62 - 68", "69 - 75",   "76 - 82",
+const Entrees PoidsHomme{"(aucun)", "55 - 61", "62 - 68",  "69 - 75",   "76 - 82",
                          "83 - 89", "90 - 96", "97 - 103", "104 - 110", "111 - 117"};
 const Entrees PoidsFemme{"(aucun)", "43 - 47", "48 - 52", "53 - 55", "56 - 58",
                          "59 - 63", "64 - 70", "71 - 79", "80 - 86", "87 - 93"};
@@ -39,33 +41,30 @@ const Entrees PoidsFemme{"(aucun)", "43 - 47", "48 - 52", "53 - 55", "56 - 58",
 const Entrees& EntreesTaille(std::int16_t sexe) { return sexe == 1 ? TailleFemme : TailleHomme; }
 const Entrees& EntreesPoids(std::int16_t sexe) { return sexe == 1 ? PoidsFemme : PoidsHomme; }
 
-const std::array<std::string_view, 11> ValeursCaract{"5", "6",  "7",  "8",  "9", "10",
-                                                     "11", "12", "13", "14", "15"};
+const std::array<std::string_view, 11> ValeursCaract{"5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15"};
 const std::array<std::string_view, 5> NomsCaract{"FOR", "DEX", "VOL", "PER", "INT"};
 
-const std::array<std::string_view, 7> EntreesApparence{
-    "(aucune)", "Stricte", "Normale", "Bonne", "Attirante", "Séduisante", "Sensationnelle"};
+const std::array<std::string_view, 7> EntreesApparence{"(aucune)",  "Stricte",    "Normale",       "Bonne",
+                                                       "Attirante", "Séduisante", "Sensationnelle"};
 
 const std::array<std::string_view, 6> EntreesAge{"28", "29", "30", "31", "32", "33"};
 
-const std::array<std::string_view, 13> EntreesFaiblesse{
-    "(aucune)",
-    "Acrophobie",
-    "Agoraphobie",
-    "Attirance pour les Membres du Sexe Opposé",
-    "Claustrphobie",
-    "Cupidité",
-    "Démon du Jeu",
-    "Dépendance à la Drogue",
-    "Dépendance à l'Alcool",
-    "Liens Affectifs",
-    "Peur des Araignées",
-    "Peur des Serpents",
-    "Superstition"};
+const std::array<std::string_view, 13> EntreesFaiblesse{"(aucune)",
+                                                        "Acrophobie",
+                                                        "Agoraphobie",
+                                                        "Attirance pour les Membres du Sexe Opposé",
+                                                        "Claustrphobie",
+                                                        "Cupidité",
+                                                        "Démon du Jeu",
+                                                        "Dépendance à la Drogue",
+                                                        "Dépendance à l'Alcool",
+                                                        "Liens Affectifs",
+                                                        "Peur des Araignées",
+                                                        "Peur des Serpents",
+                                                        "Superstition"};
 
 std::optional<CoutValeur> CoutDeValeur(std::string_view texte) {
-    static constexpr std::array<std::int16_t, 11> couts{0,   100, 200, 300, 400, 500,
-                                                        650, 800, 975, 1150, 1350};
+    static constexpr std::array<std::int16_t, 11> couts{0, 100, 200, 300, 400, 500, 650, 800, 975, 1150, 1350};
     for (std::size_t i = 0; i < ValeursCaract.size(); ++i) {
         if (ValeursCaract[i] == texte) {
             return CoutValeur{couts[i], static_cast<std::int16_t>(5 + i)};
@@ -92,8 +91,7 @@ constexpr std::array<Palier, 5> charges{
 constexpr std::array<Palier, 4> vitesses{{{2, 7, "0"}, {8, 15, "1"}, {16, 23, "2"}, {24, 30, "3"}}};
 constexpr std::array<Palier, 5> endurances{
     {{1, 5, "24"}, {6, 10, "28"}, {11, 13, "30"}, {14, 14, "32"}, {15, 15, "36"}}};
-constexpr std::array<Palier, 5> courses{
-    {{1, 5, "10"}, {6, 10, "25"}, {11, 13, "40"}, {14, 14, "45"}, {15, 15, "55"}}};
+constexpr std::array<Palier, 5> courses{{{1, 5, "10"}, {6, 10, "25"}, {11, 13, "40"}, {14, 14, "45"}, {15, 15, "55"}}};
 } // namespace
 
 std::optional<std::string_view> ClasseDegats(std::int16_t v) { return chercher(classes, v); }
@@ -170,23 +168,14 @@ std::optional<GainAgeVorn> TableAge(std::string_view texte) {
 }
 
 std::optional<std::int16_t> TableFaiblesse(std::int16_t index) {
-    static constexpr std::array<std::int16_t, 13> gains{0,   50, 50, 100, 50, 100, 100,
-                                                        125, 75, 100, 75, 75, 75};
+    static constexpr std::array<std::int16_t, 13> gains{0, 50, 50, 100, 50, 100, 100, 125, 75, 100, 75, 75, 75};
     if (index < 0 || index >= static_cast<int>(gains.size())) return std::nullopt;
     return gains[static_cast<std::size_t>(index)];
 }
 
 std::optional<CoutBonus> TableTaillePoids(std::int16_t index) {
-    static constexpr std::array<CoutBonus, 10> valeurs{{{0, 0},
-                                                        {30, 50},
-                                                        {80, 20},
-                                                        {120, 10},
-                                                        {160, 5},
-                                                        {200, 0},
-                                                        {160, 5},
-                                                        {120, 10},
-                                                        {80, 20},
-                                                        {30, 50}}};
+    static constexpr std::array<CoutBonus, 10> valeurs{
+        {{0, 0}, {30, 50}, {80, 20}, {120, 10}, {160, 5}, {200, 0}, {160, 5}, {120, 10}, {80, 20}, {30, 50}}};
     if (index < 0 || index >= static_cast<int>(valeurs.size())) return std::nullopt;
     return valeurs[static_cast<std::size_t>(index)];
 }
@@ -197,19 +186,19 @@ std::int16_t Celebrite(std::int16_t bonusApparence, std::int16_t bonusTaille, st
 }
 
 const std::array<std::string_view, 12> ChampsGeneraux{
-    "Cricket", "Economie/Affaires", "Football", "Golf",         "Hockey", "Jeux de Réflexion",
-    "Droit",   "Ski",               "Ski nautique", "Squash", "Tennis", "Wargames"};
+    "Cricket", "Economie/Affaires", "Football", "Golf",   "Hockey",  "Jeux de Réflexion", "Droit",
+    "Ski",     "Ski nautique",      "Squash",   "Tennis", "Wargames"};
 
 std::optional<std::array<std::string_view, 7>> ChampsProfessionnels(std::int16_t profession) {
     static const std::array<std::array<std::string_view, 7>, 7> lignes{{
         {"Economie/Affaires", "Droit International", "Droit", "Science politique", "", "", ""},
         {"Informatique", "Science politique", "", "", "", "", ""},
         {"Génie mécanique", "Informatique", "Sciences militaires", "", "", "", ""},
-        {"Criminologie", "Droit International", "Microphotographie", "Sciences militaires",
-         "Science politique", "Toxicologie", ""},
+        {"Criminologie", "Droit International", "Microphotographie", "Sciences militaires", "Science politique",
+         "Toxicologie", ""},
         {"Criminologie", "Informatique", "Droit", "Toxicologie", "", "", ""},
-        {"Astronautique", "Biologie/Biochimie", "Botanique", "Chimie", "Economie/Affaires",
-         "Informatique", "Médecine/Physiologie"},
+        {"Astronautique", "Biologie/Biochimie", "Botanique", "Chimie", "Economie/Affaires", "Informatique",
+         "Médecine/Physiologie"},
         {"Beaux-Arts", "Collections rares", "Génie mécanique", "Joaillerie", "Droit", "", ""},
     }};
     if (profession < 0 || profession >= static_cast<int>(lignes.size())) return std::nullopt;

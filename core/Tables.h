@@ -13,9 +13,9 @@ using Entrees = std::array<std::string_view, 10>;
 // --- Choice screen -------------------------------------------------------
 
 struct RangVorn {
-    std::string_view legende;     // caption of the option button
-    std::int16_t ptGeneration;    // the budget
-    std::string_view libelle;     // the rank label the sheet shows, blanks included
+    std::string_view legende;  // caption of the option button
+    std::int16_t ptGeneration; // the budget
+    std::string_view libelle;  // the rank label the sheet shows, blanks included
 };
 extern const std::array<RangVorn, 3> Rangs;
 extern const std::array<std::string_view, 2> LegendesSexe;
@@ -23,13 +23,13 @@ extern const std::array<std::string_view, 7> Professions;
 
 // --- Sheet display tables ------------------------------------------------
 
-std::string_view TexteSexe(std::int16_t sexe);                  // " Masculin" / " Féminin"
-std::string_view TexteProfession(std::int16_t profession);      // "" outside the table
+std::string_view TexteSexe(std::int16_t sexe);             // " Masculin" / " Féminin"
+std::string_view TexteProfession(std::int16_t profession); // "" outside the table
 const Entrees& EntreesTaille(std::int16_t sexe);
 const Entrees& EntreesPoids(std::int16_t sexe);
 
-extern const std::array<std::string_view, 11> ValeursCaract;    // "5".."15"
-extern const std::array<std::string_view, 5> NomsCaract;        // "FOR".."INT"
+extern const std::array<std::string_view, 11> ValeursCaract; // "5".."15"
+extern const std::array<std::string_view, 5> NomsCaract;     // "FOR".."INT"
 extern const std::array<std::string_view, 7> EntreesApparence;
 extern const std::array<std::string_view, 6> EntreesAge;
 extern const std::array<std::string_view, 13> EntreesFaiblesse;
@@ -102,8 +102,8 @@ std::optional<CoutBonus> TableTaillePoids(std::int16_t index);
 
 // --- Fame ----------------------------------------------------------------
 
-std::int16_t Celebrite(std::int16_t bonusApparence, std::int16_t bonusTaille,
-                       std::int16_t bonusPoids, std::int16_t bonusAge, std::int16_t bonusSexe);
+std::int16_t Celebrite(std::int16_t bonusApparence, std::int16_t bonusTaille, std::int16_t bonusPoids,
+                       std::int16_t bonusAge, std::int16_t bonusSexe);
 
 // --- Fields of experience ------------------------------------------------
 

@@ -20,7 +20,8 @@ public:
     // Where to write, proposing `propose` (a file name, placed in the home
     // folder, or a path); the first filter's extension is added when the user
     // types none.
-    virtual QString Enregistrer(QWidget* parent, const QString& titre, const QString& propose, const QString& filtres) = 0;
+    virtual QString Enregistrer(QWidget* parent, const QString& titre, const QString& propose,
+                                const QString& filtres) = 0;
     // An existing file to read.
     virtual QString Ouvrir(QWidget* parent, const QString& titre, const QString& filtres) = 0;
 };

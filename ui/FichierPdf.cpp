@@ -18,8 +18,7 @@ QString NomFichierPdf(const QString& nomPersonnage) {
     QString nom;
     qsizetype octets = 0;
     for (const char32_t c : nomPersonnage.trimmed().toUcs4()) {
-        const bool interdit =
-            c < 0x20 || c == 0x7f || (c < 0x80 && QStringView(u"/\\:*?\"<>|").contains(QChar(c)));
+        const bool interdit = c < 0x20 || c == 0x7f || (c < 0x80 && QStringView(u"/\\:*?\"<>|").contains(QChar(c)));
         const QString morceau = interdit ? QStringLiteral("_") : QString::fromUcs4(&c, 1);
         octets += morceau.toUtf8().size();
         if (octets > OctetsMax) break;

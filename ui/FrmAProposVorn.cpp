@@ -46,15 +46,15 @@ FrmAProposVorn::FrmAProposVorn(QWidget* parent) : QDialog(parent) {
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placer(picIcon, 240, 240, 1230, 1245);
 
-    LblTitreAPropos = etiquette(this, QStringLiteral("LblTitreAPropos"), QStringLiteral("Titre de l'application"),
-                                1770, 120, 2925, 480);
+    LblTitreAPropos = etiquette(this, QStringLiteral("LblTitreAPropos"), QStringLiteral("Titre de l'application"), 1770,
+                                120, 2925, 480);
     QFont grand = LblTitreAPropos->font();
     grand.setBold(true);
     LblTitreAPropos->setFont(grand);
     LblVersionAPropos =
         etiquette(this, QStringLiteral("LblVersionAPropos"), QStringLiteral("Version"), 1770, 660, 2925, 225);
-    LblAuteru = etiquette(this, QStringLiteral("LblAuteru"),
-                          QStringLiteral("Contact : l'équipe ZazUvureVorn"), 1800, 1200, 2895, 255);
+    LblAuteru = etiquette(this, QStringLiteral("LblAuteru"), QStringLiteral("Contact : l'équipe ZazUvureVorn"), 1800,
+                          1200, 2895, 255);
     lblDescription = etiquette(
         this, QStringLiteral("lblDescription"),
         QStringLiteral("Description du programme: Ce programme destiné à vous faciliter la création des personnages "

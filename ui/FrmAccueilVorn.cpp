@@ -25,7 +25,8 @@ FrmAccueilVorn::FrmAccueilVorn(ModuleVorn& module, NavigationVorn& navigation) :
     placer(ImgAccueil, 240, 240, 1230, 1245);
 
     LblTexteAccueil = new QLabel(
-        QStringLiteral("Bienvenue dans le programme d'aide à la création de personnage pour le jeu de rôle Vorn."), this);
+        QStringLiteral("Bienvenue dans le programme d'aide à la création de personnage pour le jeu de rôle Vorn."),
+        this);
     nommer(LblTexteAccueil, QStringLiteral("LblTexteAccueil"), LblTexteAccueil->text());
     LblTexteAccueil->setFont(policeEcran(9.75, true));
     LblTexteAccueil->setWordWrap(true);

@@ -61,7 +61,9 @@ FrmChoixVorn::FrmChoixVorn(ModuleVorn& module, NavigationVorn& navigation) : Fen
     for (int i = 0; i < 3; ++i) {
         OptRang[i] = option(FrameRangChoix, QStringLiteral("OptRang"), i, Rangs[static_cast<std::size_t>(i)].legende);
         placer(OptRang[i], 360, 480 + 600 * i, 3195, 255);
-        connect(OptRang[i], &QRadioButton::toggled, this, [this, i](bool coche) { if (coche) OptRang_Click(i); });
+        connect(OptRang[i], &QRadioButton::toggled, this, [this, i](bool coche) {
+            if (coche) OptRang_Click(i);
+        });
     }
 
     FrameSexeChoix = cadre(this, QStringLiteral("FrameSexeChoix"), QStringLiteral("Sexe du personnage:"));
@@ -69,7 +71,9 @@ FrmChoixVorn::FrmChoixVorn(ModuleVorn& module, NavigationVorn& navigation) : Fen
     for (int i = 0; i < 2; ++i) {
         OptSexe[i] = option(FrameSexeChoix, QStringLiteral("OptSexe"), i, LegendesSexe[static_cast<std::size_t>(i)]);
         placer(OptSexe[i], 360, 360 + 480 * i, 1815, 255);
-        connect(OptSexe[i], &QRadioButton::toggled, this, [this, i](bool coche) { if (coche) OptSexe_Click(i); });
+        connect(OptSexe[i], &QRadioButton::toggled, this, [this, i](bool coche) {
+            if (coche) OptSexe_Click(i);
+        });
     }
 
     FrameProfession = cadre(this, QStringLiteral("FrameProfession"), QStringLiteral("Ancienne profession:"));
@@ -78,8 +82,9 @@ FrmChoixVorn::FrmChoixVorn(ModuleVorn& module, NavigationVorn& navigation) : Fen
         OptProfession[i] =
             option(FrameProfession, QStringLiteral("OptProfession"), i, Professions[static_cast<std::size_t>(i)]);
         placer(OptProfession[i], 240, 360 + 480 * i, 2835, 375);
-        connect(OptProfession[i], &QRadioButton::toggled, this,
-                [this, i](bool coche) { if (coche) OptProfession_Click(i); });
+        connect(OptProfession[i], &QRadioButton::toggled, this, [this, i](bool coche) {
+            if (coche) OptProfession_Click(i);
+        });
     }
 
     BtnContinuerChoix = new QPushButton(QStringLiteral("&Continuer"), this);
@@ -118,9 +123,9 @@ void FrmChoixVorn::Form_Load() {
     // The record already holds the defaults; the buttons only show them.
     const auto rang = std::find_if(Rangs.begin(), Rangs.end(),
                                    [this](const RangVorn& r) { return r.ptGeneration == m.PtGeneration; });
-    for (QRadioButton* o : {OptRang.at(static_cast<std::size_t>(rang - Rangs.begin())),
-                            OptSexe.at(static_cast<std::size_t>(m.Sexe)),
-                            OptProfession.at(static_cast<std::size_t>(m.Profession))}) {
+    for (QRadioButton* o :
+         {OptRang.at(static_cast<std::size_t>(rang - Rangs.begin())), OptSexe.at(static_cast<std::size_t>(m.Sexe)),
+          OptProfession.at(static_cast<std::size_t>(m.Profession))}) {
         const QSignalBlocker bloque(o);
         o->setChecked(true);
     }

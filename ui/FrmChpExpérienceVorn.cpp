@@ -94,8 +94,8 @@ FrmChpExpérienceVorn::FrmChpExpérienceVorn(ModuleVorn& module, NavigationVorn&
 }
 
 void FrmChpExpérienceVorn::ChkExp_Click(bool professionnel, int index, bool coche) {
-    QCheckBox* boite = professionnel ? ChkExpProf.at(static_cast<std::size_t>(index))
-                                     : ChkExpGen.at(static_cast<std::size_t>(index));
+    QCheckBox* boite =
+        professionnel ? ChkExpProf.at(static_cast<std::size_t>(index)) : ChkExpGen.at(static_cast<std::size_t>(index));
     if (coche && !champs.Cocher(professionnel, index)) {
         nav_.messagerie().Afficher(this, qs(MessagePlusDeChamps), qs(TitreChampsExp), Messagerie::Exclamation);
         rendreFocus(boite);

@@ -176,9 +176,11 @@ void FrmPrincipaleVorn::construireMenus() {
 void FrmPrincipaleVorn::construireEntete() {
     QWidget* z = zone_;
     LblNomJoueur = etiquette(z, QStringLiteral("LblNomJoueur"), QStringLiteral("Nom du Joueur"), 600, 0, 1215, 240);
-    TxtNomJoueur = affichage(z, QStringLiteral("TxtNomJoueur"), QStringLiteral("Nom du Joueur"), 120, 240, 2175, 285, true);
+    TxtNomJoueur =
+        affichage(z, QStringLiteral("TxtNomJoueur"), QStringLiteral("Nom du Joueur"), 120, 240, 2175, 285, true);
     LblNomPerso = etiquette(z, QStringLiteral("LblNomPerso"), QStringLiteral("Nom du Personnage"), 2760, 0, 1815, 240);
-    TxtNomPerso = affichage(z, QStringLiteral("TxtNomPerso"), QStringLiteral("Nom du Personnage"), 2520, 240, 2175, 285, true);
+    TxtNomPerso =
+        affichage(z, QStringLiteral("TxtNomPerso"), QStringLiteral("Nom du Personnage"), 2520, 240, 2175, 285, true);
     LblSexe = etiquette(z, QStringLiteral("LblSexe"), QStringLiteral("Sexe"), 4920, 0, 735, 240);
     TxtSexe = affichage(z, QStringLiteral("TxtSexe"), QStringLiteral("Sexe"), 4920, 240, 855, 285);
     LblApparence = etiquette(z, QStringLiteral("LblApparence"), QStringLiteral("Apparence"), 6240, 0, 975, 240);
@@ -193,20 +195,20 @@ void FrmPrincipaleVorn::construireEntete() {
     CmbAge = liste(z, QStringLiteral("CmbAge"), QStringLiteral("Age"), 11040, 240, 615, 315);
     LblRang = etiquette(z, QStringLiteral("LblRang"), QStringLiteral("Rang"), 5160, 720, 735, 240);
     TxtRang = affichage(z, QStringLiteral("TxtRang"), QStringLiteral("Rang"), 5040, 960, 975, 285);
-    LblPtGénération = etiquette(z, QStringLiteral("LblPtGénération"), QStringLiteral("Points de génération"), 6240,
-                                720, 1680, 240);
-    TxtPtGénération = affichage(z, QStringLiteral("TxtPtGénération"), QStringLiteral("Points de génération"), 6720,
-                                960, 615, 285);
-    LblPtCélébrité = etiquette(z, QStringLiteral("LblPtCélébrité"), QStringLiteral("Points de célébrité"), 7920, 720,
-                               1500, 240);
-    TxtPtCélébrité = affichage(z, QStringLiteral("TxtPtCélébrité"), QStringLiteral("Points de célébrité"), 8160, 960,
-                               855, 285);
-    LblProfession = etiquette(z, QStringLiteral("LblProfession"), QStringLiteral("Ancienne profession"), 9720, 720,
-                              1575, 240);
-    TxtProfession = affichage(z, QStringLiteral("TxtProfession"), QStringLiteral("Ancienne profession"), 9120, 960,
-                              2655, 285);
-    LblChampExp = etiquette(z, QStringLiteral("LblChampExp"), QStringLiteral("Champs d'expérience"), 5160, 1440,
-                            1695, 240);
+    LblPtGénération =
+        etiquette(z, QStringLiteral("LblPtGénération"), QStringLiteral("Points de génération"), 6240, 720, 1680, 240);
+    TxtPtGénération =
+        affichage(z, QStringLiteral("TxtPtGénération"), QStringLiteral("Points de génération"), 6720, 960, 615, 285);
+    LblPtCélébrité =
+        etiquette(z, QStringLiteral("LblPtCélébrité"), QStringLiteral("Points de célébrité"), 7920, 720, 1500, 240);
+    TxtPtCélébrité =
+        affichage(z, QStringLiteral("TxtPtCélébrité"), QStringLiteral("Points de célébrité"), 8160, 960, 855, 285);
+    LblProfession =
+        etiquette(z, QStringLiteral("LblProfession"), QStringLiteral("Ancienne profession"), 9720, 720, 1575, 240);
+    TxtProfession =
+        affichage(z, QStringLiteral("TxtProfession"), QStringLiteral("Ancienne profession"), 9120, 960, 2655, 285);
+    LblChampExp =
+        etiquette(z, QStringLiteral("LblChampExp"), QStringLiteral("Champs d'expérience"), 5160, 1440, 1695, 240);
     LstChpExpérience = listeAffichage(z, QStringLiteral("LstChpExpérience"), QStringLiteral("Champs d'expérience"),
                                       5040, 1680, 1815, 1230);
     LblFaiblesse = etiquette(z, QStringLiteral("LblFaiblesse"), QStringLiteral("Faiblesse"), 7920, 1440, 855, 240);
@@ -214,18 +216,18 @@ void FrmPrincipaleVorn::construireEntete() {
     // Its longest entry needs a slightly smaller face to show in full.
     CmbFaiblesse->setFont(policeEcran(6.25));
     LblCicatrices = etiquette(z, QStringLiteral("LblCicatrices"), QStringLiteral("Cicatrices"), 10440, 1440, 735, 240);
-    LstCicatrices = listeAffichage(z, QStringLiteral("LstCicatrices"), QStringLiteral("Cicatrices"), 10080, 1680,
-                                   1695, 645);
+    LstCicatrices =
+        listeAffichage(z, QStringLiteral("LstCicatrices"), QStringLiteral("Cicatrices"), 10080, 1680, 1695, 645);
 
     const std::array<std::pair<Description, QComboBox*>, 5> listes{{{Description::Apparence, CmbApparence},
-                                                                     {Description::Age, CmbAge},
-                                                                     {Description::Faiblesse, CmbFaiblesse},
-                                                                     {Description::Taille, CmbTaille},
-                                                                     {Description::Poids, CmbPoids}}};
+                                                                    {Description::Age, CmbAge},
+                                                                    {Description::Faiblesse, CmbFaiblesse},
+                                                                    {Description::Taille, CmbTaille},
+                                                                    {Description::Poids, CmbPoids}}};
     // Each caption names its list for screen readers.
-    for (auto [legende, c] : {std::pair{LblApparence, CmbApparence}, std::pair{LblTaille, CmbTaille},
-                              std::pair{LblPoids, CmbPoids}, std::pair{LblAge, CmbAge},
-                              std::pair{LblFaiblesse, CmbFaiblesse}}) {
+    for (auto [legende, c] :
+         {std::pair{LblApparence, CmbApparence}, std::pair{LblTaille, CmbTaille}, std::pair{LblPoids, CmbPoids},
+          std::pair{LblAge, CmbAge}, std::pair{LblFaiblesse, CmbFaiblesse}}) {
         legende->setBuddy(c);
     }
     for (const auto& [d, c] : listes) {
@@ -246,8 +248,7 @@ void FrmPrincipaleVorn::construireCaracteristiques() {
         const QString nom = qs(NomsCaract[static_cast<std::size_t>(i)]);
         LblCaract[static_cast<std::size_t>(i)] =
             etiquette(f, indexe(QStringLiteral("LblCaract"), i), nom, 240 + 900 * i, 300, 735, 240);
-        *combos[static_cast<std::size_t>(i)] =
-            liste(f, QStringLiteral("Cmb") + nom, nom, 180 + 900 * i, 540, 780, 315);
+        *combos[static_cast<std::size_t>(i)] = liste(f, QStringLiteral("Cmb") + nom, nom, 180 + 900 * i, 540, 780, 315);
         LblCaract[static_cast<std::size_t>(i)]->setBuddy(*combos[static_cast<std::size_t>(i)]);
         const Caract x = ToutesCaract[static_cast<std::size_t>(i)];
         connect(combo(x), &QComboBox::activated, this, [this, x](int index) {
@@ -257,14 +258,19 @@ void FrmPrincipaleVorn::construireCaracteristiques() {
 
     LblCaract[5] = etiquette(f, indexe(QStringLiteral("LblCaract"), 5), QStringLiteral("Vitesse"), 180, 1020, 840, 240);
     TxtVitesse = affichage(f, QStringLiteral("TxtVitesse"), QStringLiteral("Vitesse"), 180, 1260, 495, 285);
-    LblCaract[6] = etiquette(f, indexe(QStringLiteral("LblCaract"), 6), QStringLiteral("Endurance"), 1080, 1020, 1020, 240);
-    TxtEndurance = affichage(f, QStringLiteral("TxtEndurance"), QStringLiteral("Endurance en heures"), 1080, 1260, 495, 285);
+    LblCaract[6] =
+        etiquette(f, indexe(QStringLiteral("LblCaract"), 6), QStringLiteral("Endurance"), 1080, 1020, 1020, 240);
+    TxtEndurance =
+        affichage(f, QStringLiteral("TxtEndurance"), QStringLiteral("Endurance en heures"), 1080, 1260, 495, 285);
     Lblheure = etiquette(f, QStringLiteral("Lblheure"), QStringLiteral("h"), 1620, 1275, 255, 255);
-    LblCaract[7] = etiquette(f, indexe(QStringLiteral("LblCaract"), 7), QStringLiteral("Course/Nage"), 2160, 1020, 1140, 240);
-    TxtCourse = affichage(f, QStringLiteral("TxtCourse"), QStringLiteral("Course/Nage en minutes"), 2160, 1260, 495, 285);
+    LblCaract[7] =
+        etiquette(f, indexe(QStringLiteral("LblCaract"), 7), QStringLiteral("Course/Nage"), 2160, 1020, 1140, 240);
+    TxtCourse =
+        affichage(f, QStringLiteral("TxtCourse"), QStringLiteral("Course/Nage en minutes"), 2160, 1260, 495, 285);
     Lblminutes = etiquette(f, QStringLiteral("Lblminutes"), QStringLiteral("mn"), 2700, 1275, 315, 255);
     LblCaract[8] = etiquette(f, indexe(QStringLiteral("LblCaract"), 8), QStringLiteral("Charge"), 3360, 1020, 900, 240);
-    TxtCharge = affichage(f, QStringLiteral("TxtCharge"), QStringLiteral("Charge en kilogrammes"), 3360, 1260, 915, 285);
+    TxtCharge =
+        affichage(f, QStringLiteral("TxtCharge"), QStringLiteral("Charge en kilogrammes"), 3360, 1260, 915, 285);
     LblKilo[1] = etiquette(f, indexe(QStringLiteral("LblKilo"), 1), QStringLiteral("kg"), 4320, 1275, 300, 255);
     LblCaract[9] = etiquette(f, indexe(QStringLiteral("LblCaract"), 9), QStringLiteral("Classe de Dégats à Mains Nues"),
                              180, 1875, 2640, 255);
@@ -280,8 +286,9 @@ void FrmPrincipaleVorn::construireCompetences() {
 
     LblCompétence[0] = etiquette(f, indexe(QStringLiteral("LblCompétence"), 0),
                                  QStringLiteral("Formule                    Niveau      CB"), 3000, 240, 2655, 240);
-    LblCompétence[1] = etiquette(f, indexe(QStringLiteral("LblCompétence"), 1),
-                                 QStringLiteral("Formule                         Niveau      CB"), 8640, 240, 2895, 240);
+    LblCompétence[1] =
+        etiquette(f, indexe(QStringLiteral("LblCompétence"), 1),
+                  QStringLiteral("Formule                         Niveau      CB"), 8640, 240, 2895, 240);
     for (auto* e : LblCompétence) e->setAccessibleName(QStringLiteral("Formule, Niveau, CB"));
 
     Line1 = new QFrame(f);
@@ -347,22 +354,32 @@ void FrmPrincipaleVorn::construireCompetences() {
 
 QComboBox* FrmPrincipaleVorn::combo(Caract x) const {
     switch (x) {
-    case Caract::FOR: return CmbFOR;
-    case Caract::DEX: return CmbDEX;
-    case Caract::VOL: return CmbVOL;
-    case Caract::PER: return CmbPER;
-    case Caract::INT: break;
+    case Caract::FOR:
+        return CmbFOR;
+    case Caract::DEX:
+        return CmbDEX;
+    case Caract::VOL:
+        return CmbVOL;
+    case Caract::PER:
+        return CmbPER;
+    case Caract::INT:
+        break;
     }
     return CmbINT;
 }
 
 QComboBox* FrmPrincipaleVorn::combo(Description d) const {
     switch (d) {
-    case Description::Apparence: return CmbApparence;
-    case Description::Age: return CmbAge;
-    case Description::Faiblesse: return CmbFaiblesse;
-    case Description::Taille: return CmbTaille;
-    case Description::Poids: break;
+    case Description::Apparence:
+        return CmbApparence;
+    case Description::Age:
+        return CmbAge;
+    case Description::Faiblesse:
+        return CmbFaiblesse;
+    case Description::Taille:
+        return CmbTaille;
+    case Description::Poids:
+        break;
     }
     return CmbPoids;
 }
@@ -573,8 +590,7 @@ void FrmPrincipaleVorn::Afficher() {
     for (const Caract x : ToutesCaract) decrire(combo(x), reste);
     for (const Description d : ToutesDescriptions) decrire(combo(d), reste);
     for (std::size_t u = 0; u < ChkComp.size(); ++u) {
-        const QString ligne =
-            QStringLiteral("Base %1, CB %2. ").arg(TxtFormule[u]->text(), TxtCB[u]->text()) + reste;
+        const QString ligne = QStringLiteral("Base %1, CB %2. ").arg(TxtFormule[u]->text(), TxtCB[u]->text()) + reste;
         decrire(ChkComp[u], ligne);
         decrire(UpDownNivs[u], ligne);
     }

@@ -43,11 +43,9 @@ public:
     QAction* MnuAPropos;
 
     QLabel *LblNomJoueur, *LblNomPerso, *LblSexe, *LblApparence, *LblTaille, *LblMètre, *LblPoids, *LblAge;
-    QLabel *LblRang, *LblPtGénération, *LblPtCélébrité, *LblProfession, *LblChampExp, *LblFaiblesse,
-        *LblCicatrices;
+    QLabel *LblRang, *LblPtGénération, *LblPtCélébrité, *LblProfession, *LblChampExp, *LblFaiblesse, *LblCicatrices;
     std::array<QLabel*, 2> LblKilo{};
-    QLineEdit *TxtNomJoueur, *TxtNomPerso, *TxtSexe, *TxtRang, *TxtPtGénération, *TxtPtCélébrité,
-        *TxtProfession;
+    QLineEdit *TxtNomJoueur, *TxtNomPerso, *TxtSexe, *TxtRang, *TxtPtGénération, *TxtPtCélébrité, *TxtProfession;
     QComboBox *CmbApparence, *CmbTaille, *CmbPoids, *CmbAge, *CmbFaiblesse;
     QListWidget *LstChpExpérience, *LstCicatrices;
 
@@ -111,5 +109,5 @@ private:
 
     QWidget* zone_;
     const std::string* agentOuvert_ = nullptr; // only during the load
-    std::string agentEnregistre_;               // the file's text of the agent as last saved or opened
+    std::string agentEnregistre_;              // the file's text of the agent as last saved or opened
 };

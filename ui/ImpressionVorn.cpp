@@ -21,9 +21,9 @@ QString echec(const QString& verbe, const QString& chemin, const QString& raison
 
 QString ExporterFichePdf(QWidget* parent, const FeuilleVorn& feuille, ChoixFichier& fichiers) {
     RelacherBoutonsTenus();
-    QString chemin = fichiers.Enregistrer(parent, QStringLiteral("Exporter en PDF"),
-                                          NomFichierPdf(qs(feuille.TxtNomPerso)),
-                                          QStringLiteral("Documents PDF (*.pdf)"));
+    QString chemin =
+        fichiers.Enregistrer(parent, QStringLiteral("Exporter en PDF"), NomFichierPdf(qs(feuille.TxtNomPerso)),
+                             QStringLiteral("Documents PDF (*.pdf)"));
     if (chemin.isEmpty()) return {};
     if (!chemin.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) chemin += QStringLiteral(".pdf");
     const QString raison = EcrireFichePdf(chemin, feuille);

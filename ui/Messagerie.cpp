@@ -3,7 +3,7 @@
 #include <QMessageBox>
 
 std::int16_t MessagerieQt::Afficher(QWidget* parent, const QString& texte, const QString& titre, int code,
-                                   const QString& informatif) {
+                                    const QString& informatif) {
     QMessageBox boite(parent);
     boite.setWindowTitle(titre);
     boite.setText(texte);

@@ -15,9 +15,9 @@ public:
     virtual ChoixFichier& fichiers() = 0;
     virtual DialogueImpression& impression() = 0;
     virtual Des& des() = 0;
-    virtual void AccueilContinue() = 0;  // welcome hidden, choice screen loaded
-    virtual void ChoixContinue() = 0;    // choice screen unloaded, sheet loaded
-    virtual void NouvelAgent() = 0;      // sheet unloaded, choice screen loaded again
+    virtual void AccueilContinue() = 0; // welcome hidden, choice screen loaded
+    virtual void ChoixContinue() = 0;   // choice screen unloaded, sheet loaded
+    virtual void NouvelAgent() = 0;     // sheet unloaded, choice screen loaded again
     // Reads the agent file and, when the rules accept it, shows its sheet in place of the
     // screen on show; otherwise shows why in a box and changes nothing. True when opened.
     virtual bool OuvrirAgent(QWidget* parent, const QString& chemin) = 0;

@@ -19,7 +19,7 @@ constexpr qreal MargeMm = 12.0;
 constexpr qreal LargeurMm = 210.0 - 2 * MargeMm;
 constexpr qreal HauteurMm = 297.0 - 2 * MargeMm;
 
-const QColor Gris(110, 110, 110);   // labels and untaken skills: still legible in black and white
+const QColor Gris(110, 110, 110); // labels and untaken skills: still legible in black and white
 const QColor GrisClair(235, 235, 235);
 const QString Suite = QStringLiteral("…"); // ends a text cut short
 
@@ -133,8 +133,9 @@ private:
 qreal rubrique(Page& page, qreal x, qreal y, qreal largeur, qreal largeurEtiquette, const QString& etiquette,
                const QString& valeur, qreal hauteurMax = 5) {
     page.ecrire({x, y + 0.4, largeurEtiquette - 1, 4.6}, etiquette, {8.5, 6, false, Gris});
-    return std::max(5.0, page.ecrire({x + largeurEtiquette, y, largeur - largeurEtiquette, hauteurMax}, valeur,
-                                      {10, 5.5, true}) + 0.6);
+    return std::max(
+        5.0,
+        page.ecrire({x + largeurEtiquette, y, largeur - largeurEtiquette, hauteurMax}, valeur, {10, 5.5, true}) + 0.6);
 }
 
 // The sheet's rank and sex texts carry leading blanks for the screen's alignment.

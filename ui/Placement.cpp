@@ -92,8 +92,8 @@ void placerAuCentre(QWidget* fenetre, const QWidget* proprietaire, const QMargin
     const QRect zone = zoneDe(fenetre, proprietaire);
     if (zone.isEmpty()) return;
     const QSize exterieur = fenetre->size().grownBy(cadre);
-    Position p = PositionCentree(zone.x(), zone.y(), zone.width(), zone.height(), exterieur.width(),
-                                 exterieur.height());
+    Position p =
+        PositionCentree(zone.x(), zone.y(), zone.width(), zone.height(), exterieur.width(), exterieur.height());
     // Centred on a smaller owner, a box may still reach past the screen's edge: it is kept within.
     if (proprietaire) {
         const QRect ecran = zoneDe(fenetre, nullptr);

@@ -81,7 +81,7 @@ QByteArray CompleterTextePdf(const QByteArray& pdf, const QString& textes) {
 
     // Each page's glyphs in drawing order; the first time a font draws a glyph its map leaves out, it takes the
     // next character missing from the text layer.
-    QMap<int, QSet<uint>> nommes;   // font object -> glyphs named by its map
+    QMap<int, QSet<uint>> nommes;                   // font object -> glyphs named by its map
     QMap<int, QList<QPair<uint, char32_t>>> ajouts; // ToUnicode object -> glyph and character
     QSet<QPair<int, uint>> vus;
     qsizetype suivant = 0;
@@ -124,8 +124,8 @@ QByteArray CompleterTextePdf(const QByteArray& pdf, const QString& textes) {
         for (const auto& [glyphe, c] : it.value()) {
             const QString u = QString::fromUcs4(&c, 1);
             paires += '<' + QByteArray::number(glyphe, 16).rightJustified(4, '0').toUpper() + "> <" +
-                      QByteArray::number(u[0].unicode(), 16).toUpper() + QByteArray::number(u[1].unicode(), 16).toUpper() +
-                      ">\n";
+                      QByteArray::number(u[0].unicode(), 16).toUpper() +
+                      QByteArray::number(u[1].unicode(), 16).toUpper() + ">\n";
         }
         paires += "endbfchar\n";
         const Objet o = objs.value(it.key());
@@ -135,7 +135,8 @@ QByteArray CompleterTextePdf(const QByteArray& pdf, const QString& textes) {
         const qsizetype fin = obj.indexOf("endcmap");
         if (!l.hasMatch() || fin < 0) return pdf;
         obj.insert(fin, paires);
-        obj.replace(l.capturedStart(1), l.capturedLength(1), QByteArray::number(l.captured(1).toLongLong() + paires.size()));
+        obj.replace(l.capturedStart(1), l.capturedLength(1),
+                    QByteArray::number(l.captured(1).toLongLong() + paires.size()));
         modifs.push_back({o.debut, o.fin, obj});
     }
     std::sort(modifs.begin(), modifs.end(), [](const Modif& a, const Modif& b) { return a.debut < b.debut; });

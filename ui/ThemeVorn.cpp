@@ -77,9 +77,9 @@ void AppliquerTheme(QApplication& app) {
                             QPalette::ToolTipBase, QPalette::HighlightedText, QPalette::Light, QPalette::Midlight}) {
         p.setColor(role, fond);
     }
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText,
-                            QPalette::Highlight, QPalette::BrightText, QPalette::Dark, QPalette::Mid,
-                            QPalette::Shadow}) {
+    for (const auto role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText, QPalette::Highlight,
+          QPalette::BrightText, QPalette::Dark, QPalette::Mid, QPalette::Shadow}) {
         p.setColor(role, texte);
     }
     for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::PlaceholderText}) {

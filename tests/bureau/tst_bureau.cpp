@@ -91,7 +91,7 @@ void maintenir(QWidget* w, int ms, Boites& boites) {
     // The box opens inside the hold, in an event loop of its own: the answer must come from there.
     QObject::connect(&xdotool, &QProcess::finished, &boites, [&boites] { boites.fermer = true; });
     xdotool.start(QStringLiteral("xdotool"), {"mousemove", QString::number(p.x()), QString::number(p.y()), "mousedown",
-                                               "1", "sleep", QString::number(ms / 1000.0), "mouseup", "1"});
+                                              "1", "sleep", QString::number(ms / 1000.0), "mouseup", "1"});
     QTRY_VERIFY_WITH_TIMEOUT(xdotool.state() == QProcess::NotRunning, 10000);
     QTRY_VERIFY_WITH_TIMEOUT(!QApplication::activeModalWidget(), 10000);
     QTest::qWait(400); // a repeat that went on would show here
@@ -127,7 +127,10 @@ QStringList debordements(QWidget* ecran, int& mesures) {
         if (besoin.width() > place.width() || besoin.height() > place.height()) {
             trop << QStringLiteral("%1 « %2 »: %3x%4 > %5x%6")
                         .arg(w->objectName(), texte)
-                        .arg(besoin.width()).arg(besoin.height()).arg(place.width()).arg(place.height());
+                        .arg(besoin.width())
+                        .arg(besoin.height())
+                        .arg(place.width())
+                        .arg(place.height());
         }
     };
     QList<QWidget*> widgets = ecran->findChildren<QWidget*>();
@@ -157,8 +160,8 @@ QStringList debordements(QWidget* ecran, int& mesures) {
             o.initFrom(e);
             o.lineWidth = e->hasFrame() ? st->pixelMetric(QStyle::PM_DefaultFrameWidth, &o, e) : 0;
             // QLineEdit keeps two pixels on each side of its text.
-            const QRect place = st->subElementRect(QStyle::SE_LineEditContents, &o, e) - e->textMargins() -
-                                QMargins(2, 0, 2, 0);
+            const QRect place =
+                st->subElementRect(QStyle::SE_LineEditContents, &o, e) - e->textMargins() - QMargins(2, 0, 2, 0);
             tenir(e, e->text(), place);
         } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
             QStyleOptionGroupBox o;
@@ -403,7 +406,8 @@ private slots:
                 int large = 0;
                 for (int i = 1; i < c->count(); ++i) {
                     if (c->fontMetrics().horizontalAdvance(c->itemText(i)) >
-                        c->fontMetrics().horizontalAdvance(c->itemText(large))) large = i;
+                        c->fontMetrics().horizontalAdvance(c->itemText(large)))
+                        large = i;
                 }
                 c->setCurrentIndex(large);
             }
@@ -430,7 +434,9 @@ private slots:
             const int liste = l->palette().color(QPalette::Base).lightness();
             const int fond = l->parentWidget()->palette().color(QPalette::Window).lightness();
             auto trace = [&](QPointF a, QPointF b) { // device pixels between two logical points
-                auto fin = [&](qreal debut, qreal fin) { return std::max(int(debut * dpr), int(std::ceil(fin * dpr)) - 1); };
+                auto fin = [&](qreal debut, qreal fin) {
+                    return std::max(int(debut * dpr), int(std::ceil(fin * dpr)) - 1);
+                };
                 for (int y = int(a.y() * dpr); y <= fin(a.y(), b.y()); ++y) {
                     for (int x = int(a.x() * dpr); x <= fin(a.x(), b.x()); ++x) {
                         const int v = image.pixelColor(x, y).lightness();
@@ -440,11 +446,11 @@ private slots:
                 return false;
             };
             const QPointF c = r.center();
-            const bool bords[] = {trace({c.x(), r.top()}, {c.x(), r.top() + 1}),
-                                  trace({c.x(), r.bottom() - 1}, {c.x(), r.bottom()}),
-                                  trace({r.left(), c.y()}, {r.left() + 1, c.y()}),
-                                  trace({r.right() - 1, c.y()}, {r.right(), c.y()})};
-            for (int i = 0; i < 4; ++i) QVERIFY2(bords[i], qPrintable(l->objectName() + QStringLiteral(" bord %1").arg(i)));
+            const bool bords[] = {
+                trace({c.x(), r.top()}, {c.x(), r.top() + 1}), trace({c.x(), r.bottom() - 1}, {c.x(), r.bottom()}),
+                trace({r.left(), c.y()}, {r.left() + 1, c.y()}), trace({r.right() - 1, c.y()}, {r.right(), c.y()})};
+            for (int i = 0; i < 4; ++i)
+                QVERIFY2(bords[i], qPrintable(l->objectName() + QStringLiteral(" bord %1").arg(i)));
         }
     }
 

@@ -18,12 +18,13 @@ std::string EtatFeuille(const FeuilleVorn& f) {
         for (const auto& l : *listes) os << l.index << '/' << l.entrees.size() << ' ';
     }
     for (const auto& l : f.lignes) os << l.valeur << ' ' << l.niveau << ' ' << l.base << ' ' << l.cb << ';';
-    for (const auto* t : {&f.TxtNomJoueur, &f.TxtNomPerso, &f.TxtRang, &f.TxtSexe, &f.TxtProfession,
-                          &f.TxtPtGénération, &f.TxtPtCélébrité, &f.TxtVitesse, &f.TxtEndurance, &f.TxtCourse,
-                          &f.TxtCharge, &f.TxtClasse}) {
+    for (const auto* t :
+         {&f.TxtNomJoueur, &f.TxtNomPerso, &f.TxtRang, &f.TxtSexe, &f.TxtProfession, &f.TxtPtGénération,
+          &f.TxtPtCélébrité, &f.TxtVitesse, &f.TxtEndurance, &f.TxtCourse, &f.TxtCharge, &f.TxtClasse}) {
         os << *t << '|';
     }
-    for (const auto* l : {&f.LstCicatrices, &f.LstChpExpérience}) for (const auto& s : *l) os << s << '|';
+    for (const auto* l : {&f.LstCicatrices, &f.LstChpExpérience})
+        for (const auto& s : *l) os << s << '|';
     os << f.m.PtRestants << '|' << f.m.PtCelebrite;
     return os.str();
 }
@@ -144,8 +145,11 @@ TEST(FichierAgent, LesFichiersAbimesOuHostilesSontRefusesAvecLeurRaison) {
         j["rang"] = "Recrue";
         j["cicatrices"] = json::array();
         j["caracteristiques"] = caracteristiques;
-        j["description"] = {{"apparence", "(aucune)"}, {"age", nullptr}, {"faiblesse", "(aucune)"},
-                            {"taille", "(aucune)"}, {"poids", "(aucun)"}};
+        j["description"] = {{"apparence", "(aucune)"},
+                            {"age", nullptr},
+                            {"faiblesse", "(aucune)"},
+                            {"taille", "(aucune)"},
+                            {"poids", "(aucun)"}};
         j["champsExperience"] = {{"professionnels", json::array()}, {"generaux", json::array()}};
         for (auto& [nom, ligne] : j["competences"].items()) {
             if (ligne["etat"] == "prise") ligne = {{"etat", "non prise"}, {"niveau", 0}};
@@ -165,7 +169,10 @@ TEST(FichierAgent, LesFichiersAbimesOuHostilesSontRefusesAvecLeurRaison) {
         {[](json& j) { j["sexe"] = 1; }, "« sexe » : texte attendu"},
         {[](json& j) { j["profession"] = "Espion"; }, "Profession « Espion » inconnue"},
         {[](json& j) { j["cicatrices"].push_back("Pied"); }, "Cicatrice « Pied » inconnue"},
-        {[](json& j) { j["cicatrices"] = {"Dos", "Dos", "Dos", "Dos"}; }, "Cicatrices : 4 au lieu de 3 au plus"},
+        {[](json& j) {
+             j["cicatrices"] = {"Dos", "Dos", "Dos", "Dos"};
+         },
+         "Cicatrices : 4 au lieu de 3 au plus"},
         {[](json& j) { j["rang"] = "Recrue"; }, "Cicatrices : impossibles au rang Recrue"},
         {[](json& j) { j["caracteristiques"] = json::array(); }, "« caracteristiques » : groupe attendu"},
         {[](json& j) { j["caracteristiques"]["FOR"] = 16; }, "Caractéristique FOR : valeur 16 hors limites"},
@@ -192,7 +199,9 @@ TEST(FichierAgent, LesFichiersAbimesOuHostilesSontRefusesAvecLeurRaison) {
         {[](json& j) { j["description"]["age"] = nullptr; }, "Champs d'expérience choisis sans âge"},
         {[](json& j) { j["champsExperience"]["professionnels"] = {"Joaillerie"}; },
          "Champ d'expérience « Joaillerie » non offert à la profession Scientifique"},
-        {[](json& j) { j["champsExperience"]["generaux"] = {"Golf", "Golf"}; },
+        {[](json& j) {
+             j["champsExperience"]["generaux"] = {"Golf", "Golf"};
+         },
          "Champ d'expérience « Golf » en double"},
         // The smallest overdraft there is: every price is a multiple of 5; one step cheaper fits exactly.
         {[&recrue](json& j) {

@@ -21,9 +21,9 @@ testing::AssertionResult Invariants(const FeuilleVorn& f) {
     // The booked choices, which a refusal puts back.
     bool reserve = std::tuple(m.AncCoutApparence, m.AncCoutTaille, m.AncCoutPoids, m.AncGainAge, m.AncGainFaiblesse,
                               m.IdxTaille, m.IdxPoids, m.IdxFaiblesse, m.TexteApparence, m.TexteAge) ==
-        std::tuple(m.CoutApparence, m.CoutTaille, m.CoutPoids, m.GainAge, m.GainFaiblesse, f.liste(D::Taille).index,
-                   f.liste(D::Poids).index, f.liste(D::Faiblesse).index, f.liste(D::Apparence).texte(),
-                   f.liste(D::Age).texte());
+                   std::tuple(m.CoutApparence, m.CoutTaille, m.CoutPoids, m.GainAge, m.GainFaiblesse,
+                              f.liste(D::Taille).index, f.liste(D::Poids).index, f.liste(D::Faiblesse).index,
+                              f.liste(D::Apparence).texte(), f.liste(D::Age).texte());
     std::array<int, 5> valeurs{};
     for (const Caract x : ToutesCaract) {
         reserve = reserve && AncCoutDe(m, x) == CoutDe(m, x) && TexteDe(m, x) == f.liste(x).texte();
@@ -33,8 +33,8 @@ testing::AssertionResult Invariants(const FeuilleVorn& f) {
     for (std::size_t i = 0; i < f.lignes.size(); ++i) {
         const auto& l = f.lignes[i];
         lignes = lignes && (l.active() ? l.niveau >= 1 && l.niveau <= 15 : l.niveau == 0) && l.valeur >= 0 &&
-            l.valeur <= 2 && l.base == Oracle::Base(static_cast<int>(i), valeurs, f.lignes[2].niveau) &&
-            l.cb == l.base + l.niveau;
+                 l.valeur <= 2 && l.base == Oracle::Base(static_cast<int>(i), valeurs, f.lignes[2].niveau) &&
+                 l.cb == l.base + l.niveau;
     }
     const auto obtenu =
         std::tuple(reserve, lignes, +m.PtRestants, f.TxtPtGénération,
@@ -78,8 +78,10 @@ TEST(EconomieProperty, LesPointsRestantsSuiventToujoursLesChoixReserves) {
                 // What the action asks for: the oracle accepts it exactly when the points stay positive.
                 Oracle::Choix voulu = Oracle::Lire(f);
                 int& niveau = voulu.niveaux[c];
-                if (genre < 2) voulu.listes[5 * static_cast<std::size_t>(genre) + c] = choix;
-                else niveau = std::array{1, 0, niveau - 1, niveau + 1}[static_cast<std::size_t>(genre - 2)];
+                if (genre < 2)
+                    voulu.listes[5 * static_cast<std::size_t>(genre) + c] = choix;
+                else
+                    niveau = std::array{1, 0, niveau - 1, niveau + 1}[static_cast<std::size_t>(genre - 2)];
                 const Action a = genre == 0   ? f.ChoisirCaract(ToutesCaract[c], choix)
                                  : genre == 1 ? f.ChoisirDescription(ToutesDescriptions[c], choix)
                                               : (f.*competences[static_cast<std::size_t>(genre - 2)])(cible);
@@ -87,8 +89,10 @@ TEST(EconomieProperty, LesPointsRestantsSuiventToujoursLesChoixReserves) {
                 ASSERT_TRUE(!a.acceptee() || Oracle::Lire(f) == voulu) << "accepté mais autre choix";
                 ASSERT_TRUE(!a.refusee() || Oracle::Points(voulu, m.PtGeneration) < 0) << "refusé à tort";
                 // A refused or void action leaves everything as it was booked.
-                if (std::string apres = EtatFeuille(f); a.acceptee()) avant = std::move(apres);
-                else ASSERT_EQ(apres, avant);
+                if (std::string apres = EtatFeuille(f); a.acceptee())
+                    avant = std::move(apres);
+                else
+                    ASSERT_EQ(apres, avant);
                 ASSERT_EQ(a.ouvrirChampsExp, genre == 1 && cible == static_cast<int>(D::Age) && a.acceptee());
                 if (a.refusee()) titres.insert(a.titre);
             }
@@ -103,9 +107,13 @@ TEST(Cicatrices, LeD100SelonLeBudgetPuisLeD6PuisUnD100ParCicatrice) {
     using Cas = std::tuple<std::int16_t, std::vector<std::int16_t>, std::array<std::string, 3>, int>;
     const std::array<Cas, 11> cas{{
         {3000, {1}, {"(aucune)"}, 0}, // a "Recrue" is never scarred, but its d100 is rolled all the same
-        {6000, {61}, {"(aucune)"}, 0}, {9000, {91}, {"(aucune)"}, 0}, {6000, {60, 4, 1}, {"Visage"}, 20},
-        {6000, {1, 1, 12}, {"Visage"}, 20}, {9000, {90, 5, 13, 23}, {"Cou", "Cou"}, 40},
-        {6000, {60, 1, 100}, {"Jambe Droite"}, 20}, {9000, {1, 6, 24, 45, 46}, {"Poitrine", "Poitrine", "Dos"}, 60},
+        {6000, {61}, {"(aucune)"}, 0},
+        {9000, {91}, {"(aucune)"}, 0},
+        {6000, {60, 4, 1}, {"Visage"}, 20},
+        {6000, {1, 1, 12}, {"Visage"}, 20},
+        {9000, {90, 5, 13, 23}, {"Cou", "Cou"}, 40},
+        {6000, {60, 1, 100}, {"Jambe Droite"}, 20},
+        {9000, {1, 6, 24, 45, 46}, {"Poitrine", "Poitrine", "Dos"}, 60},
         {9000, {1, 5, 93, 94}, {"Jambe Gauche", "Jambe Droite"}, 40},
         {9000, {1, 6, 66, 67, 74}, {"Dos", "Bras Gauche", "Bras Gauche"}, 60},
         {6000, {1, 6, 75, 85, 86}, {"Bras Droit", "Bras Droit", "Jambe Gauche"}, 60},
@@ -151,12 +159,22 @@ TEST(Texte, LeFiltreDesTouchesMetEnCapitalesWindows1252EtGardeLeReste) {
         // Both ends of the accented range, and the four letters whose capitals sit elsewhere in the code page.
         {"àéçñðþœšžÿ", "ÀÉÇÑÐÞŒŠŽŸ", 2},
         {"€AÉ`{µß÷×7'!\b", "€AÉ`{µß÷×7'!\b", 3}, // already capitals, just outside a..z, or no capital in the code page
-        {"😀łдДבǆωŝ", "😀łдДבǆωŝ", 4}, // outside Windows-1252: kept exactly as typed
+        {"😀łдДבǆωŝ", "😀łдДבǆωŝ", 4},             // outside Windows-1252: kept exactly as typed
         // An invalid byte, then a lone lead byte before an ASCII letter: neither may eat its neighbours.
-        {"ł\xFF" "à😀\xC3" "b", "ł\xFF" "À😀\xC3" "B", 2},
+        {"ł\xFF"
+         "à😀\xC3"
+         "b",
+         "ł\xFF"
+         "À😀\xC3"
+         "B",
+         2},
         // Overlong, surrogate, past Unicode, cut short, stray continuation: each byte a key of its own, kept as it is.
-        {"\xC1\xA1y", "\xC1\xA1Y", 1}, {"\xE0\x81\xA1q", "\xE0\x81\xA1Q", 1}, {"\xED\xA0\x80z", "\xED\xA0\x80Z", 1},
-        {"\xF4\x90\x80\x80i", "\xF4\x90\x80\x80I", 1}, {"\xE2\x82", "\xE2\x82", 1}, {"\xA9u", "\xA9U", 1},
+        {"\xC1\xA1y", "\xC1\xA1Y", 1},
+        {"\xE0\x81\xA1q", "\xE0\x81\xA1Q", 1},
+        {"\xED\xA0\x80z", "\xED\xA0\x80Z", 1},
+        {"\xF4\x90\x80\x80i", "\xF4\x90\x80\x80I", 1},
+        {"\xE2\x82", "\xE2\x82", 1},
+        {"\xA9u", "\xA9U", 1},
         {"", "", 0},
     }};
     for (const auto& [tape, attendu, longueur] : cas) {

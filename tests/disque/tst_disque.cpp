@@ -130,15 +130,16 @@ private slots:
             const bool intact = lu.open(QIODevice::ReadOnly) && lu.readAll() == ancien;
             const bool boite = boites.size() == 1 && boites[0].startsWith(e.titreBoite + u" | "_s);
             const QString faute = !boites.empty() && !boite ? boites.join(u' ')
-                                  : boite != intact          ? (boite ? u"boîte, ancien fichier remplacé"_s
-                                                                      : u"pas de boîte, ancien fichier gardé"_s)
-                                  : intact                   ? QString()
-                                                             : e.verifier(chemin);
+                                  : boite != intact         ? (boite ? u"boîte, ancien fichier remplacé"_s
+                                                                     : u"pas de boîte, ancien fichier gardé"_s)
+                                  : intact                  ? QString()
+                                                            : e.verifier(chemin);
             const QStringList laisses = dossier.entryList(QDir::Files | QDir::Hidden);
-            const QString issue = !faute.isEmpty()           ? u"FAUTE : "_s + faute
-                : laisses != QStringList{Cible, Remplissage} ? u"FAUTE : laissés "_s + laisses.join(u' ')
-                : boite                                      ? u"boîte, ancien fichier intact"_s
-                                                             : u"fichier complet et valide"_s;
+            const QString issue = !faute.isEmpty() ? u"FAUTE : "_s + faute
+                                  : laisses != QStringList{Cible, Remplissage}
+                                      ? u"FAUTE : laissés "_s + laisses.join(u' ')
+                                  : boite ? u"boîte, ancien fichier intact"_s
+                                          : u"fichier complet et valide"_s;
             tableau << u"%1 : %2"_s.arg(reste / 1024, 4).arg(issue);
             if (issue.startsWith(u"FAUTE"_s)) fautes << tableau.last();
             (boite ? refus : ecrits)++;

@@ -14,7 +14,7 @@ struct DesScriptes final : Des {
 
 // The game's prices and formulas written again: the program is judged against the rules, not its own tables.
 namespace Oracle {
-using Prix = std::pair<int, int>; // cost, fame bonus
+using Prix = std::pair<int, int>;                       // cost, fame bonus
 constexpr std::array<int, 3> Budgets{9000, 6000, 3000}; // in the choice screen's order
 constexpr std::array<int, 11> CoutsCaract{0, 100, 200, 300, 400, 500, 650, 800, 975, 1150, 1350};
 constexpr std::array<Prix, 7> Apparences{{{0, 0}, {120, 20}, {200, 0}, {160, 10}, {120, 20}, {80, 35}, {30, 50}}};

@@ -1,7 +1,8 @@
 #include "Programme.h"
 
 namespace {
-template <typename T> T prochaine(std::deque<T>& reponses, T parDefaut = {}) {
+template <typename T>
+T prochaine(std::deque<T>& reponses, T parDefaut = {}) {
     if (reponses.empty()) return parDefaut;
     T r = std::move(reponses.front());
     reponses.pop_front();

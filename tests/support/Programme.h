@@ -14,7 +14,11 @@ using namespace Qt::StringLiterals;
 
 // Answers questions from a script (No when none is left) and records every box shown.
 struct MessagerieScriptee final : Messagerie {
-    struct Message { QString texte, titre; int code; QString informatif = {}; };
+    struct Message {
+        QString texte, titre;
+        int code;
+        QString informatif = {};
+    };
     std::int16_t Afficher(QWidget* parent, const QString& texte, const QString& titre, int code,
                           const QString& informatif = {}) override;
     void repondre(std::int16_t reponse) { reponses.push_back(reponse); }
@@ -67,7 +71,7 @@ struct ProgrammeTest {
 void auModal(const std::function<void(QWidget*)>& action, std::chrono::milliseconds delai = std::chrono::seconds(10));
 
 void taper(QWidget* w, const QString& texte); // one key event a character
-inline void traiterEvenements() { // deferred deletions included
+inline void traiterEvenements() {             // deferred deletions included
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
 }

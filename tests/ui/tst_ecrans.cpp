@@ -83,26 +83,41 @@ private slots:
             int x, y, l, h; // x < 0: place not checked
             bool gras = false, gris = false;
         };
-        const std::array<std::vector<Trait>, 5> ecrans{{
-            {{"FrmAccueilVorn", 0, 0, 5430, 3225}, {"LblTexteAccueil", 1920, 360, 3255, 1095, true, true},
-             {"LblNomAccueil", 480, 1920, 1215, 255}, {"TxtNomAccueil", 1920, 1800, 3015, 375},
-             {"BtnContinuerAccueil", 840, 2640, 1335, 375}, {"BtnQuitterAccueil", 3240, 2640, 1335, 375},
-             {"ImgAccueil", 240, 240, 1230, 1245}},
-            {{"FrmChoixVorn", 0, 0, 7230, 5445}, {"TxtNomPerso", 3120, 240, 2655, 375},
-             {"FrameProfession", 3960, 840, 3135, 3735}, {"BtnContinuerChoix", 1800, 4920, 1455, 375},
-             {"BtnQuitterChoix", 3960, 4920, 1455, 375}, {"OptSexe(1)", 360, 840, 1815, 255},
-             {"BtnOuvrirChoix", 5640, 4920, 1455, 375}},
-            {{"TxtNomJoueur", 120, 240, 2175, 285, true}, {"TxtNomPerso", 2520, 240, 2175, 285, true},
-             {"TxtSexe", 4920, 240, 855, 285}, {"Label1(0)", 505, 1200, 1575, 255, true},
-             {"Label1(1)", 505, 2280, 2055, 255, true}, {"FrmCompétences", 120, 3120, 11655, 4815},
-             {"FrmCaractéristiques", 120, 600, 4695, 2415}, {"ChkComp(0)", 240, 480, 2460, 255},
-             {"ChkComp(2)", 240, 1200, 255, 255}, {"ChkComp(23)", 6120, 4440, 2460, 255},
-             {"LblFormule(21)", 8400, 3735, 1335, 255}, {"TxtFormule(12)", 9840, 480, 375, 285},
-             {"TxtNiveau(12)", 10320, 480, 360, 285}, {"UpDownNiv(12)", 10680, 480, 195, 285},
-             {"TxtCB(11)", 5160, 4440, 375, 285}, {"Line1", -1, 0, 0, 0, false, true}},
-            {},
-            {{"FrmAProposVorn", 0, 0, 5115, 4470}, {"LblTitreAPropos", 1770, 120, 2925, 480, true},
-             {"lblDescription", 240, 1800, 4605, 810, false, true}, {"BtnOkAPropos", 1920, 3960, 1260, 345}}}};
+        const std::array<std::vector<Trait>, 5> ecrans{{{{"FrmAccueilVorn", 0, 0, 5430, 3225},
+                                                         {"LblTexteAccueil", 1920, 360, 3255, 1095, true, true},
+                                                         {"LblNomAccueil", 480, 1920, 1215, 255},
+                                                         {"TxtNomAccueil", 1920, 1800, 3015, 375},
+                                                         {"BtnContinuerAccueil", 840, 2640, 1335, 375},
+                                                         {"BtnQuitterAccueil", 3240, 2640, 1335, 375},
+                                                         {"ImgAccueil", 240, 240, 1230, 1245}},
+                                                        {{"FrmChoixVorn", 0, 0, 7230, 5445},
+                                                         {"TxtNomPerso", 3120, 240, 2655, 375},
+                                                         {"FrameProfession", 3960, 840, 3135, 3735},
+                                                         {"BtnContinuerChoix", 1800, 4920, 1455, 375},
+                                                         {"BtnQuitterChoix", 3960, 4920, 1455, 375},
+                                                         {"OptSexe(1)", 360, 840, 1815, 255},
+                                                         {"BtnOuvrirChoix", 5640, 4920, 1455, 375}},
+                                                        {{"TxtNomJoueur", 120, 240, 2175, 285, true},
+                                                         {"TxtNomPerso", 2520, 240, 2175, 285, true},
+                                                         {"TxtSexe", 4920, 240, 855, 285},
+                                                         {"Label1(0)", 505, 1200, 1575, 255, true},
+                                                         {"Label1(1)", 505, 2280, 2055, 255, true},
+                                                         {"FrmCompétences", 120, 3120, 11655, 4815},
+                                                         {"FrmCaractéristiques", 120, 600, 4695, 2415},
+                                                         {"ChkComp(0)", 240, 480, 2460, 255},
+                                                         {"ChkComp(2)", 240, 1200, 255, 255},
+                                                         {"ChkComp(23)", 6120, 4440, 2460, 255},
+                                                         {"LblFormule(21)", 8400, 3735, 1335, 255},
+                                                         {"TxtFormule(12)", 9840, 480, 375, 285},
+                                                         {"TxtNiveau(12)", 10320, 480, 360, 285},
+                                                         {"UpDownNiv(12)", 10680, 480, 195, 285},
+                                                         {"TxtCB(11)", 5160, 4440, 375, 285},
+                                                         {"Line1", -1, 0, 0, 0, false, true}},
+                                                        {},
+                                                        {{"FrmAProposVorn", 0, 0, 5115, 4470},
+                                                         {"LblTitreAPropos", 1770, 120, 2925, 480, true},
+                                                         {"lblDescription", 240, 1800, 4605, 810, false, true},
+                                                         {"BtnOkAPropos", 1920, 3960, 1260, 345}}}};
         // What a screen gets wrong: design, title, default button, unnamed controls, not centred on the free area.
         const auto fautes = [&ecrans](int k, QWidget* ecran, const QString& titre, QPushButton* defaut) {
             const auto px = [](int twips) { return qRound(twips / 15.0); };
@@ -259,14 +274,14 @@ private slots:
             QVERIFY2(tabulerVers(cible), qPrintable(cible->objectName()));
             touche(cle);
         }
-        QCOMPARE((QStringList{f->TxtNomJoueur->text(), f->TxtNomPerso->text(), f->TxtProfession->text(),
-                              f->CmbFOR->currentText(), f->TxtNiveau[3]->text(), f->TxtPtGénération->text()}),
-                 (QStringList{"ZOÉ😀É", QApplication::clipboard()->text() + "Z", qs(TexteProfession(2)), "6", "3",
-                              "2760"}));
+        QCOMPARE(
+            (QStringList{f->TxtNomJoueur->text(), f->TxtNomPerso->text(), f->TxtProfession->text(),
+                         f->CmbFOR->currentText(), f->TxtNiveau[3]->text(), f->TxtPtGénération->text()}),
+            (QStringList{"ZOÉ😀É", QApplication::clipboard()->text() + "Z", qs(TexteProfession(2)), "6", "3", "2760"}));
         QCOMPARE(p.messages.journal(),
-                 (QStringList{boite("Erreur - Nom du Joueur", "Vous devez impérativement rentrer le nom du joueur !"),
-                              boite("Erreur - Nom du Personnage",
-                                    "Vous devez impérativement rentrer le nom du Personnage !")}));
+                 (QStringList{
+                     boite("Erreur - Nom du Joueur", "Vous devez impérativement rentrer le nom du joueur !"),
+                     boite("Erreur - Nom du Personnage", "Vous devez impérativement rentrer le nom du Personnage !")}));
         // Generous: a loaded machine, not a slow program.
         QVERIFY(std::chrono::steady_clock::now() - debut < std::chrono::seconds(30));
     }
@@ -344,8 +359,8 @@ private slots:
         QCOMPARE(vus, (QStringList{"0", "MnuAgent|&Agent|", "MnuPtInt|&?|", "MnuNouveau|&Nouveau|",
                                    "MnuOuvrir|&Ouvrir…|Ctrl+O", "MnuEnregistrer|&Enregistrer|Ctrl+S",
                                    "MnuEnregistrerSous|Enregistrer &sous…|Ctrl+Shift+S", "MnuTiretFichier||",
-                                   "MnuImprimer|&Imprimer…|Ctrl+P", "MnuExporterPDF|Exporter en &PDF…|",
-                                   "MnuTiret||", "MnuQuitter|&Quitter|", "MnuAPropos|&À Propos|"}));
+                                   "MnuImprimer|&Imprimer…|Ctrl+P", "MnuExporterPDF|Exporter en &PDF…|", "MnuTiret||",
+                                   "MnuQuitter|&Quitter|", "MnuAPropos|&À Propos|"}));
     }
 
     // An agent saved, changed, reopened: from the sheet's menu, the choice screen and the command line. A refused file
@@ -400,8 +415,7 @@ private slots:
         p.fichiers.repondre(dir.filePath(u"absent.vorn"_s)); // not there: the system's reason
         f->MnuOuvrir->trigger();
         const QString ouvrir = u"Ouvrir|Les modifications de l'agent n'ont pas été enregistrées."_s;
-        QCOMPARE(questions(),
-                 (QStringList{ouvrir, ouvrir, "Erreur - Ouverture|", ouvrir, "Erreur - Ouverture|"}));
+        QCOMPARE(questions(), (QStringList{ouvrir, ouvrir, "Erreur - Ouverture|", ouvrir, "Erreur - Ouverture|"}));
         traiterEvenements();
         QCOMPARE(std::tuple(p.app->feuille(), f->grab().toImage() == avant), std::tuple(f, true));
         p.fichiers.repondre(dir.filePath(u"absent/agent.vorn"_s));

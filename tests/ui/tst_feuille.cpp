@@ -24,12 +24,12 @@ std::array<QComboBox*, 10> listes(FrmPrincipaleVorn* f) {
 // The first widget that does not show the sheet's model, empty when all do.
 QString miroir(FrmPrincipaleVorn* f) {
     const FeuilleVorn& m = f->feuille;
-    const std::array champs{f->TxtNomJoueur, f->TxtNomPerso,    f->TxtRang,       f->TxtSexe,
+    const std::array champs{f->TxtNomJoueur,  f->TxtNomPerso,     f->TxtRang,        f->TxtSexe,
                             f->TxtProfession, f->TxtPtGénération, f->TxtPtCélébrité, f->TxtVitesse,
-                            f->TxtEndurance, f->TxtCourse,        f->TxtCharge,      f->TxtClasse};
-    const std::array textes{m.TxtNomJoueur,  m.TxtNomPerso,   m.TxtRang,      m.TxtSexe,
+                            f->TxtEndurance,  f->TxtCourse,       f->TxtCharge,      f->TxtClasse};
+    const std::array textes{m.TxtNomJoueur,  m.TxtNomPerso,     m.TxtRang,        m.TxtSexe,
                             m.TxtProfession, m.TxtPtGénération, m.TxtPtCélébrité, m.TxtVitesse,
-                            m.TxtEndurance,  m.TxtCourse,    m.TxtCharge,    m.TxtClasse};
+                            m.TxtEndurance,  m.TxtCourse,       m.TxtCharge,      m.TxtClasse};
     for (std::size_t k = 0; k < champs.size(); ++k)
         if (champs[k]->text() != qs(textes[k])) return champs[k]->objectName();
     for (std::size_t k = 0; k < 10; ++k) {
