@@ -48,9 +48,7 @@ void ValiderChoix(ModuleVorn& m, const std::string& nomPerso, Des& des) {
 void TirageCicatrices(ModuleVorn& m, Des& des) {
     m.DeBlessure = des.Lancer(100);
     switch (m.PtGeneration) {
-    case 3000:
-        m.Cicatrice1 = "(aucune)";
-        break;
+    case 3000: m.Cicatrice1 = "(aucune)"; break;
     case 6000:
     case 9000: {
         const std::int16_t seuil = m.PtGeneration == 6000 ? 60 : 90;
@@ -61,8 +59,7 @@ void TirageCicatrices(ModuleVorn& m, Des& des) {
         }
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -104,17 +101,10 @@ void TirageEmplacements(ModuleVorn& m, Des& des) {
         m.DeBlessure = des.Lancer(100);
         m.Cicatrice = EmplacementCicatrice(m.DeBlessure);
         switch (m.NumCicatrice) {
-        case 0:
-            m.Cicatrice1 = m.Cicatrice;
-            break;
-        case 1:
-            m.Cicatrice2 = m.Cicatrice;
-            break;
-        case 2:
-            m.Cicatrice3 = m.Cicatrice;
-            break;
-        default:
-            break;
+        case 0: m.Cicatrice1 = m.Cicatrice; break;
+        case 1: m.Cicatrice2 = m.Cicatrice; break;
+        case 2: m.Cicatrice3 = m.Cicatrice; break;
+        default: break;
         }
         ++m.NumCicatrice;
     }

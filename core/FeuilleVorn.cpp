@@ -140,8 +140,7 @@ void FeuilleVorn::AfficherDerivees(Caract x) {
         ecrire(TxtEndurance, Endurance(m.ValVOL));
         ecrire(TxtCourse, CourseNage(m.ValVOL));
         break;
-    case Caract::INT:
-        break;
+    case Caract::INT: break;
     }
 }
 
@@ -212,37 +211,22 @@ void FeuilleVorn::appliquerDescription(Description d, bool restauration) {
 bool FeuilleVorn::verifierDescription(Description d) const {
     const int pt = m.PtRestants;
     switch (d) {
-    case Description::Apparence:
-        return pt + m.AncCoutApparence - m.CoutApparence >= 0;
-    case Description::Age:
-        return pt - m.AncGainAge + m.GainAge >= 0;
-    case Description::Faiblesse:
-        return pt - m.AncGainFaiblesse + m.GainFaiblesse >= 0;
-    case Description::Taille:
-        return pt + m.AncCoutTaille - m.CoutTaille >= 0;
-    case Description::Poids:
-        break;
+    case Description::Apparence: return pt + m.AncCoutApparence - m.CoutApparence >= 0;
+    case Description::Age: return pt - m.AncGainAge + m.GainAge >= 0;
+    case Description::Faiblesse: return pt - m.AncGainFaiblesse + m.GainFaiblesse >= 0;
+    case Description::Taille: return pt + m.AncCoutTaille - m.CoutTaille >= 0;
+    case Description::Poids: break;
     }
     return pt + m.AncCoutPoids - m.CoutPoids >= 0;
 }
 
 void FeuilleVorn::restaurerSelection(Description d) {
     switch (d) {
-    case Description::Apparence:
-        liste(d).selectionnerTexte(m.TexteApparence);
-        break;
-    case Description::Age:
-        liste(d).selectionnerTexte(m.TexteAge);
-        break;
-    case Description::Faiblesse:
-        liste(d).index = m.IdxFaiblesse;
-        break;
-    case Description::Taille:
-        liste(d).index = m.IdxTaille;
-        break;
-    case Description::Poids:
-        liste(d).index = m.IdxPoids;
-        break;
+    case Description::Apparence: liste(d).selectionnerTexte(m.TexteApparence); break;
+    case Description::Age: liste(d).selectionnerTexte(m.TexteAge); break;
+    case Description::Faiblesse: liste(d).index = m.IdxFaiblesse; break;
+    case Description::Taille: liste(d).index = m.IdxTaille; break;
+    case Description::Poids: liste(d).index = m.IdxPoids; break;
     }
     auto& l = liste(d);
     if (l.index >= static_cast<int>(l.entrees.size())) l.index = -1;

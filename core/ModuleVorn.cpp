@@ -24,16 +24,11 @@ namespace {
 template <typename T>
 T& choisir(Caract x, T& f, T& d, T& v, T& p, T& i) {
     switch (x) {
-    case Caract::FOR:
-        return f;
-    case Caract::DEX:
-        return d;
-    case Caract::VOL:
-        return v;
-    case Caract::PER:
-        return p;
-    case Caract::INT:
-        break;
+    case Caract::FOR: return f;
+    case Caract::DEX: return d;
+    case Caract::VOL: return v;
+    case Caract::PER: return p;
+    case Caract::INT: break;
     }
     return i;
 }

@@ -54,16 +54,11 @@ std::optional<char32_t> capitale(char32_t cp) {
     // à..þ without the division sign; ß and µ have no capital in the code page.
     if (cp >= 0xE0 && cp <= 0xFE && cp != 0xF7) return cp - 0x20;
     switch (cp) {
-    case 0x0161:
-        return 0x0160; // š
-    case 0x0153:
-        return 0x0152; // œ
-    case 0x017E:
-        return 0x017D; // ž
-    case 0x00FF:
-        return 0x0178; // ÿ
-    default:
-        return std::nullopt;
+    case 0x0161: return 0x0160; // š
+    case 0x0153: return 0x0152; // œ
+    case 0x017E: return 0x017D; // ž
+    case 0x00FF: return 0x0178; // ÿ
+    default: return std::nullopt;
     }
 }
 

@@ -332,29 +332,24 @@ bool aTaire(QAccessibleEvent* e) {
     switch (e->type()) {
     case QAccessible::ObjectCreated:
     case QAccessible::ObjectDestroyed:
-    case QAccessible::ParentChanged:
-        return false; // the reader's copy of the tree stays the program's
+    case QAccessible::ParentChanged: return false; // the reader's copy of the tree stays the program's
     case QAccessible::TableModelChanged:
         return true; // the toolkit has already updated the list's interface; the reader asks for lines
-    default:
-        break;
+    default: break;
     }
     if (!w->window()->isVisible()) return true;
     if (w->isWindow()) return false;
     if (w->parentWidget() && w->parentWidget()->inherits("UpDownNiv")) return true; // its arrows are its actions
     switch (e->type()) {
     case QAccessible::ObjectShow:
-    case QAccessible::ObjectHide:
-        return true;
+    case QAccessible::ObjectHide: return true;
     case QAccessible::TextInserted:
     case QAccessible::TextRemoved:
     case QAccessible::TextUpdated:
     case QAccessible::TextCaretMoved:
     case QAccessible::TextSelectionChanged:
-    case QAccessible::TextAttributeChanged:
-        return !w->isEnabled() && w->focusPolicy() == Qt::NoFocus;
-    default:
-        return false;
+    case QAccessible::TextAttributeChanged: return !w->isEnabled() && w->focusPolicy() == Qt::NoFocus;
+    default: return false;
     }
 }
 

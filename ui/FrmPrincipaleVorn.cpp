@@ -354,32 +354,22 @@ void FrmPrincipaleVorn::construireCompetences() {
 
 QComboBox* FrmPrincipaleVorn::combo(Caract x) const {
     switch (x) {
-    case Caract::FOR:
-        return CmbFOR;
-    case Caract::DEX:
-        return CmbDEX;
-    case Caract::VOL:
-        return CmbVOL;
-    case Caract::PER:
-        return CmbPER;
-    case Caract::INT:
-        break;
+    case Caract::FOR: return CmbFOR;
+    case Caract::DEX: return CmbDEX;
+    case Caract::VOL: return CmbVOL;
+    case Caract::PER: return CmbPER;
+    case Caract::INT: break;
     }
     return CmbINT;
 }
 
 QComboBox* FrmPrincipaleVorn::combo(Description d) const {
     switch (d) {
-    case Description::Apparence:
-        return CmbApparence;
-    case Description::Age:
-        return CmbAge;
-    case Description::Faiblesse:
-        return CmbFaiblesse;
-    case Description::Taille:
-        return CmbTaille;
-    case Description::Poids:
-        break;
+    case Description::Apparence: return CmbApparence;
+    case Description::Age: return CmbAge;
+    case Description::Faiblesse: return CmbFaiblesse;
+    case Description::Taille: return CmbTaille;
+    case Description::Poids: break;
     }
     return CmbPoids;
 }
