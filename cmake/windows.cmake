@@ -46,6 +46,9 @@ function(vorn_windows_cibles)
   configure_file(${PROJECT_SOURCE_DIR}/paquet/windows/ZazUvureVorn.rc.in ${_dir}/ZazUvureVorn.rc @ONLY)
   set_source_files_properties(${_dir}/ZazUvureVorn.rc PROPERTIES OBJECT_DEPENDS ${_dir}/ZazUvureVorn.ico)
   target_sources(ZazUvureVorn PRIVATE ${_dir}/ZazUvureVorn.rc)
+  # The program's target lives in app/: the icon's commands, written here, need a target of their own.
+  add_custom_target(vorn_icone_windows DEPENDS ${_dir}/ZazUvureVorn.ico)
+  add_dependencies(ZazUvureVorn vorn_icone_windows)
 
   # The tests run offscreen, a platform a static Qt links only when asked.
   if(BUILD_TESTING)

@@ -107,34 +107,56 @@ attendre_fenetre "À propos - Vorn" >/dev/null
 capture apropos
 touche Return
 
-# The PDF, through Windows' own save dialog.
-touche alt+a p
-attendre_fenetre "Exporter en PDF" >/dev/null
-capture exporter
+# The PDF and the agent, each through Windows' own save dialog; the PDF is read back.
+exporter_pdf() { # file name
+    touche alt+a p
+    attendre_fenetre "Exporter en PDF" >/dev/null
+    capture exporter
+    touche ctrl+a
+    taper "$(chemin_windows "$travail")\\$1"
+    touche Return
+    for _ in $(seq 100); do [[ -s "$travail/$1" ]] && break; sleep 0.1; done
+    sleep 1
+    local texte attendu
+    texte="$(pdftotext -raw "$travail/$1" - | tr -s ' \n' ' ')" || faute "pdftotext ne lit pas $1"
+    for attendu in "Fiche d'agent" "Nom du Joueur JEAN Nom du Personnage BOND" "FOR 15 DEX 15 VOL 5"; do
+        [[ "$texte" == *"$attendu"* ]] || faute "le PDF $1 ne dit pas « $attendu »"
+    done
+}
+exporter_pdf fiche.pdf
+touche ctrl+s
+attendre_fenetre "Enregistrer l'agent" >/dev/null
 touche ctrl+a
-taper "$(chemin_windows "$travail")\\fiche.pdf"
+taper "$(chemin_windows "$travail")\\bond.vorn"
 touche Return
-for _ in $(seq 100); do [[ -s "$travail/fiche.pdf" ]] && break; sleep 0.1; done
-sleep 1
-texte="$(pdftotext -raw "$travail/fiche.pdf" - 2>/dev/null | tr -s ' \n' ' ' || true)"
-for attendu in "Fiche d'agent" "Nom du Joueur JEAN Nom du Personnage BOND" "FOR 15 DEX 15 VOL 5"; do
-    [[ "$texte" == *"$attendu"* ]] || faute "le PDF exporté ne dit pas « $attendu »"
-done
-
-# --- Saving and reopening an agent (.vorn) belong here once the program saves agents. ---
+for _ in $(seq 100); do [[ -s "$travail/bond.vorn" ]] && break; sleep 0.1; done
+grep -q '"BOND"' "$travail/bond.vorn" || faute "l'agent enregistré ne porte pas le nom BOND"
 
 # Quit: the confirmation speaks French, so "o" is its "&Oui" (Qt's own "&Yes" would not take it).
-touche alt+a q
-attendre_fenetre "Quitter" >/dev/null
-capture quitter
-xdotool key o
-for _ in $(seq 100); do kill -0 "$programme" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$programme" 2>/dev/null; then
-    faute "« o » ne répond pas « Oui » à la confirmation de sortie"
-    import -window root "$captures/echec.png"
-elif ! wait "$programme"; then
-    faute "le programme finit en erreur"
-fi
+quitter() {
+    touche alt+a q
+    attendre_fenetre "Quitter" >/dev/null
+    capture quitter
+    xdotool key o
+    for _ in $(seq 100); do fermee "Création - Vorn" && break; sleep 0.1; done
+    if ! fermee "Création - Vorn"; then
+        faute "« o » ne répond pas « Oui » à la confirmation de sortie"
+        import -window root "$captures/echec.png"
+    elif ! timeout 10 tail --pid="$programme" -f /dev/null || ! wait "$programme"; then
+        faute "le programme ne finit pas, ou finit en erreur"
+    fi
+}
+quitter
+
+# --- The saved agent, opened as Explorer opens it: through its file association -------
+# "start /wait" hands back the program's own exit code.
+"${wine[@]}" cmd /c start /wait "" "$(chemin_windows "$travail/bond.vorn")" &
+programme=$!
+feuille="$(attendre_fenetre "Création - Vorn" 60)"
+capture fiche-rouverte
+exporter_pdf rouverte.pdf
+quitter
+wineserver -w
 
 # --- Uninstalling leaves nothing behind -------------------------------------------------
 "${wine[@]}" "$dossier/Desinstaller.exe" /S
