@@ -1,8 +1,6 @@
 // The screens: design, exact texts, the real message box, accessibility, the keyboard and the printed sheet.
 #include "Programme.h"
 
-#include "ChampsExperience.h"
-#include "FichierAgent.h"
 #include "FrmAProposVorn.h"
 #include "FrmChpExpérienceVorn.h"
 #include "FichierPdf.h"
@@ -39,9 +37,8 @@ bool activer(QWidget* fenetre) {
     fenetre->activateWindow();
     return QTest::qWaitForWindowActive(fenetre);
 }
-// The page's text (blanks as one), or with -bbox its pages and words; a failure's message when pdftotext fails.
-// A copy under a plain name read by relative names, the text back through a file: that way a Windows
-// build run under Wine reaches the build machine's reader, which reads neither Windows paths nor Wine's pipes.
+// The page's text (blanks as one), or with -bbox its words' boxes. Relative names and a file, not a pipe: a Windows
+// build under Wine reaches the host's reader, which reads neither Windows paths nor Wine's pipes.
 QString pdftotext(const QString& option, const QString& pdf) {
     QTemporaryDir dir;
     QFile::copy(pdf, dir.filePath(u"lu.pdf"_s));
@@ -369,20 +366,9 @@ private slots:
         QTemporaryDir dir;
         const QString bon = dir.filePath(u"Zoé_ 1.vorn"_s), abime = dir.filePath(u"abime.vorn"_s);
         ProgrammeTest p;
-        p.allerAuChoix();
-        p.app->choix()->TxtNomPerso->setText(u"Zoé: 1"_s);
         p.des.jets = {1, 5, 1, 50}; // scarred twice
-        p.app->choix()->OptRang[0]->click();
-        p.app->choix()->BtnContinuerChoix->click();
-        traiterEvenements();
-        FrmPrincipaleVorn* f = p.app->feuille();
+        FrmPrincipaleVorn* f = p.allerALaFeuille(0, 0, u"Zoé: 1"_s);
         f->feuille.ChoisirCaract(Caract::FOR, 7);
-        f->feuille.ChoisirDescription(Description::Age, 1);
-        ChampsExperienceVorn champs(p.module);
-        champs.Cocher(true, 1);
-        champs.Cocher(false, 11);
-        champs.Valider();
-        f->Form_Activate();
         f->Afficher();
         const auto questions = [&p] { // the informative line under each question asked so far, then forgotten
             QStringList q;
@@ -398,12 +384,9 @@ private slots:
                  (QStringList(2, u"Enregistrer l'agent | Zoé_ 1.vorn | Agents ZazUvureVorn (*.vorn)"_s)));
         QCOMPARE(questions(),
                  (QStringList{"Quitter|Les modifications de l'agent n'ont pas été enregistrées.", "Nouveau|"}));
-        QFile fichier(bon);
-        QVERIFY(fichier.open(QIODevice::ReadOnly));
-        QByteArray texte = fichier.readAll();
-        QFile sortie(abime);
-        QVERIFY(sortie.open(QIODevice::WriteOnly) && sortie.write(texte.replace("\"INT\": 5", "\"INT\": 16")) &&
-                sortie.flush());
+        QFile fichier(bon), sortie(abime);
+        QVERIFY(fichier.open(QIODevice::ReadOnly) && sortie.open(QIODevice::WriteOnly));
+        QVERIFY(sortie.write(fichier.readAll().replace("\"INT\": 5", "\"INT\": 16")) > 0 && sortie.flush());
 
         f->ChkComp[0]->click(); // changed again: the question to open another agent comes first, No keeps it all
         const QImage avant = f->grab().toImage();
