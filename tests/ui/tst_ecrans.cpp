@@ -179,6 +179,7 @@ private slots:
             QStringList vu;
             auModal([&vu, n](QWidget* w) {
                 auto* b = qobject_cast<QMessageBox*>(w);
+                QVERIFY(b);
                 for (QAbstractButton* x : b->buttons())
                     vu << x->text().remove(u'&') + (x == b->defaultButton() ? u"*"_s : u""_s);
                 vu.sort();
@@ -198,6 +199,7 @@ private slots:
         QStringList vus;
         auModal([&vus](QWidget* w) {
             auto* b = dynamic_cast<FrmAProposVorn*>(w);
+            QVERIFY(b);
             vus << b->LblVersionAPropos->text() << b->LblTitreAPropos->text() << QString::number(b->windowModality());
             QTest::keyClick(b, Qt::Key_Return);
         });
