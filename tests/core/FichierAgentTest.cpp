@@ -6,10 +6,16 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <functional>
 #include <random>
 #include <set>
 #include <sstream>
+
+namespace {
+
+using json = nlohmann::ordered_json;
+using D = Description;
+
+std::size_t u(int i) { return static_cast<std::size_t>(i); }
 
 // Everything the sheet shows or reads back, and the points it books.
 std::string EtatFeuille(const FeuilleVorn& f) {
@@ -29,9 +35,38 @@ std::string EtatFeuille(const FeuilleVorn& f) {
     return os.str();
 }
 
-namespace {
-
-using json = nlohmann::ordered_json;
+// The sheet judged against the oracle: points, fame, bases, derived values, and the booked choices.
+testing::AssertionResult Invariants(const FeuilleVorn& f) {
+    ModuleVorn& m = f.m;
+    const Oracle::Choix c = Oracle::Lire(f);
+    const int points = Oracle::Points(c, m.PtGeneration), celebrite = Oracle::Celebrite(c, m.BonusSexe);
+    // The booked choices, which a refusal puts back.
+    bool reserve = std::tuple(m.AncCoutApparence, m.AncCoutTaille, m.AncCoutPoids, m.AncGainAge, m.AncGainFaiblesse,
+                              m.IdxTaille, m.IdxPoids, m.IdxFaiblesse, m.TexteApparence, m.TexteAge) ==
+                   std::tuple(m.CoutApparence, m.CoutTaille, m.CoutPoids, m.GainAge, m.GainFaiblesse,
+                              f.liste(D::Taille).index, f.liste(D::Poids).index, f.liste(D::Faiblesse).index,
+                              f.liste(D::Apparence).texte(), f.liste(D::Age).texte());
+    std::array<int, 5> valeurs{};
+    for (const Caract x : ToutesCaract) {
+        reserve = reserve && AncCoutDe(m, x) == CoutDe(m, x) && TexteDe(m, x) == f.liste(x).texte();
+        valeurs[static_cast<std::size_t>(x)] = 5 + f.liste(x).index;
+    }
+    bool lignes = true;
+    for (std::size_t i = 0; i < f.lignes.size(); ++i) {
+        const auto& l = f.lignes[i];
+        lignes = lignes && (l.active() ? l.niveau >= 1 && l.niveau <= 15 : l.niveau == 0) && l.valeur >= 0 &&
+                 l.valeur <= 2 && l.base == Oracle::Base(static_cast<int>(i), valeurs, f.lignes[2].niveau) &&
+                 l.cb == l.base + l.niveau;
+    }
+    const auto obtenu =
+        std::tuple(reserve, lignes, +m.PtRestants, f.TxtPtGénération,
+                   std::array{f.TxtClasse, f.TxtCharge, f.TxtVitesse, f.TxtEndurance, f.TxtCourse}, f.TxtPtCélébrité);
+    const auto attendu = std::tuple(true, true, points, std::to_string(points), Oracle::Derivees(valeurs),
+                                    std::to_string(celebrite) + " (+" + std::to_string(m.BonusCicatrices) + ")");
+    if (points >= 0 && obtenu == attendu) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "(réservé, lignes, points, textes) " << testing::PrintToString(obtenu)
+                                       << " au lieu de " << testing::PrintToString(attendu);
+}
 
 // The record less the screens' working values, which nothing reads once their procedure is over:
 // the dice, the last answer and key, the loop counter, the fields left unchosen in the dialog.
@@ -41,67 +76,90 @@ ModuleVorn SansTravail(ModuleVorn m) {
     return m;
 }
 
-// An agent made as a player would: the choice screen, then random purchases, refusals included, and the
-// fields-of-experience dialog after every accepted age, validated or closed.
-void AgentAuHasard(std::mt19937& alea, ModuleVorn& m, FeuilleVorn& f) {
+// An agent made as a player would: the choice screen, then `actions` random purchases, and the fields-of-experience
+// dialog after every accepted age, ticked at random, validated or closed. Each action is accepted exactly when the
+// oracle's points stay positive; a refused or void one leaves everything as it was booked.
+void AgentAuHasard(std::mt19937& alea, ModuleVorn& m, FeuilleVorn& f, int actions, std::set<std::string_view>& titres) {
     static const std::array<std::string, 5> noms{"BOND", "Ève «Zoé» d'Arc", "a\"b\\c/:*?<>|", "😀 ŁUKASZ", "  007 "};
-    auto tirer = [&alea](int n) { return static_cast<int>(alea() % static_cast<unsigned>(n)); };
+    constexpr std::array<Action (FeuilleVorn::*)(int), 4> competences{
+        &FeuilleVorn::PrendreCompetence, &FeuilleVorn::LibererCompetence, &FeuilleVorn::BaisserNiveau,
+        &FeuilleVorn::MonterNiveau};
+    auto tirer = [&alea](std::size_t n) { return static_cast<std::int16_t>(alea() % n); };
     ChargerChoix(m);
-    m.NomJoueur = noms[static_cast<std::size_t>(tirer(5))];
+    m.NomJoueur = noms[u(tirer(5))];
     ChoisirRang(m, tirer(3));
     ChoisirSexe(m, tirer(2));
     ChoisirProfession(m, tirer(7));
     DesAleatoires des(alea());
-    ValiderChoix(m, noms[static_cast<std::size_t>(tirer(5))], des);
+    ValiderChoix(m, noms[u(tirer(5))], des);
     f.Charger();
-    for (int n = tirer(60); n > 0; --n) {
-        const int genre = tirer(10), i = tirer(NbLignesCompetences);
-        if (genre == 0) {
-            f.ChoisirCaract(ToutesCaract[static_cast<std::size_t>(tirer(5))], static_cast<std::int16_t>(tirer(11)));
-        } else if (genre == 1) {
-            const Description d = ToutesDescriptions[static_cast<std::size_t>(tirer(5))];
-            const auto taille = static_cast<int>(f.liste(d).entrees.size());
-            if (!f.ChoisirDescription(d, static_cast<std::int16_t>(tirer(taille))).ouvrirChampsExp) continue;
-            ChampsExperienceVorn dialogue(m);
-            for (int k = tirer(10); k > 0; --k) {
-                const bool prof = tirer(2) == 0;
-                const int c = tirer(prof ? 7 : 12);
-                if (prof && !dialogue.visibleProf[static_cast<std::size_t>(c)]) continue;
-                const bool coche = prof ? dialogue.cocheProf[static_cast<std::size_t>(c)]
-                                        : dialogue.cocheGen[static_cast<std::size_t>(c)];
-                coche ? dialogue.Decocher(prof, c) : void(dialogue.Cocher(prof, c));
-            }
-            if (tirer(4) > 0) dialogue.Valider();
-            f.ReconstruireChampsExpérience();
-        } else if (genre < 4) {
-            tirer(3) > 0 ? f.PrendreCompetence(i) : f.LibererCompetence(i);
-        } else {
-            genre < 8 ? f.MonterNiveau(i) : f.BaisserNiveau(i);
+    // Spending weighs more than giving back, so that even the largest budget runs out in a long walk.
+    std::discrete_distribution<int> genres{3, 2, 3, 1, 1, 8};
+    std::string avant = EtatFeuille(f);
+    for (int n = 0; n < actions; ++n) {
+        const int genre = genres(alea), cible = tirer(genre < 2 ? 5 : NbLignesCompetences);
+        const auto c = u(cible);
+        const std::int16_t choix = tirer(genre == 1 ? f.description[c].entrees.size() : 11);
+        SCOPED_TRACE(testing::Message() << "opération " << n << " (" << genre << ", " << cible << ", " << choix << ")");
+        Oracle::Choix voulu = Oracle::Lire(f);
+        int& niveau = voulu.niveaux[c];
+        if (genre < 2)
+            voulu.listes[5 * u(genre) + c] = choix;
+        else
+            niveau = std::array{1, 0, niveau - 1, niveau + 1}[u(genre - 2)];
+        const Action a = genre == 0   ? f.ChoisirCaract(ToutesCaract[c], choix)
+                         : genre == 1 ? f.ChoisirDescription(ToutesDescriptions[c], choix)
+                                      : (f.*competences[u(genre - 2)])(cible);
+        ASSERT_TRUE(Invariants(f));
+        ASSERT_TRUE(!a.acceptee() || Oracle::Lire(f) == voulu) << "accepté mais autre choix";
+        ASSERT_TRUE(!a.refusee() || Oracle::Points(voulu, m.PtGeneration) < 0) << "refusé à tort";
+        if (std::string apres = EtatFeuille(f); a.acceptee())
+            avant = std::move(apres);
+        else
+            ASSERT_EQ(apres, avant);
+        ASSERT_EQ(a.ouvrirChampsExp, genre == 1 && cible == static_cast<int>(D::Age) && a.acceptee());
+        if (a.refusee()) titres.insert(a.titre);
+        if (!a.ouvrirChampsExp) continue;
+        ChampsExperienceVorn dialogue(m);
+        for (int k = tirer(10); k > 0; --k) {
+            const bool prof = tirer(2) == 0;
+            const int i = tirer(prof ? 7 : 12);
+            if (prof && !dialogue.visibleProf[u(i)]) continue;
+            const bool coche = prof ? dialogue.cocheProf[u(i)] : dialogue.cocheGen[u(i)];
+            coche ? dialogue.Decocher(prof, i) : void(dialogue.Cocher(prof, i));
         }
+        if (tirer(4) > 0) dialogue.Valider();
+        f.ReconstruireChampsExpérience();
+        avant = EtatFeuille(f);
     }
 }
 
-TEST(FichierAgent, EnregistrerPuisOuvrirRendLeMemeAgent) {
+TEST(Agent, ChaqueActionSuitLesReglesEtLeFichierRendLeMemeAgent) {
     std::mt19937 alea(20261207);
     std::set<std::tuple<std::int16_t, std::int16_t, std::int16_t, std::int16_t>> vus; // rank, sex, profession, scars
     std::set<std::size_t> champs;
+    std::set<std::string_view> titres;
     for (int k = 0; k < 10000; ++k) {
         ModuleVorn m;
         FeuilleVorn f(m);
-        AgentAuHasard(alea, m, f);
+        SCOPED_TRACE(testing::Message() << "agent " << k);
+        // Mostly short lives, as a saved agent has; now and then a long one that drives every budget to its end.
+        ASSERT_NO_FATAL_FAILURE(AgentAuHasard(alea, m, f, k % 400 == 0 ? 5000 : static_cast<int>(alea() % 60), titres));
         const std::string texte = EcrireAgent(f);
         ModuleVorn m2;
         FeuilleVorn f2(m2);
         ASSERT_EQ(OuvrirAgent(texte, m2, f2), "") << texte;
-        ASSERT_TRUE(SansTravail(m2) == SansTravail(m)) << "agent " << k << "\n" << texte;
+        ASSERT_TRUE(SansTravail(m2) == SansTravail(m)) << texte;
         ASSERT_EQ(EtatFeuille(f2), EtatFeuille(f)) << texte;
         ASSERT_EQ(EcrireAgent(f2), texte);
         vus.insert({m.PtGeneration, m.Sexe, m.Profession, m.NbCicatrices});
         champs.insert(f.LstChpExpérience.size());
     }
-    // Every rank, sex and profession, each scarred rank with 0 to 3 scars; lists of fields up to the largest age's 6.
+    // Every rank, sex and profession, each scarred rank with 0 to 3 scars; lists of fields up to the largest age's 6;
+    // every kind of refusal.
     EXPECT_EQ(vus.size(), 2U * 7U * (1U + 4U + 4U));
     EXPECT_EQ(champs.size(), 6U);
+    EXPECT_EQ(titres.size(), 8U);
 }
 
 // A full agent of every kind of choice: "Agent", two scars, age 31 and its fields, skills taken and raised.
@@ -140,94 +198,84 @@ TEST(FichierAgent, LesFichiersAbimesOuHostilesSontRefusesAvecLeurRaison) {
         ASSERT_EQ(VerifierAgent(texte.substr(0, n)), "Fichier tronqué ou illisible") << n;
     }
 
-    // A "Recrue" with no scar, no field, no description and no skill taken: its characteristics decide the points.
-    const auto recrue = [](json& j, const json& caracteristiques) {
-        j["rang"] = "Recrue";
-        j["cicatrices"] = json::array();
-        j["caracteristiques"] = caracteristiques;
-        j["description"] = {{"apparence", "(aucune)"},
-                            {"age", nullptr},
-                            {"faiblesse", "(aucune)"},
-                            {"taille", "(aucune)"},
-                            {"poids", "(aucun)"}};
-        j["champsExperience"] = {{"professionnels", json::array()}, {"generaux", json::array()}};
-        for (auto& [nom, ligne] : j["competences"].items()) {
-            if (ligne["etat"] == "prise") ligne = {{"etat", "non prise"}, {"niveau", 0}};
-        }
+    // One change merged into an agent at the place given (null there removes a key), and the reason it is refused.
+    struct Retouche {
+        std::string ou;
+        json valeur;
+        std::string raison;
     };
-    using Retouche = std::function<void(json&)>;
-    const std::vector<std::pair<Retouche, std::string>> cas{
-        {[](json& j) { j["version"] = 2; }, "Format d'une version plus récente (2)"},
-        {[](json& j) { j["version"] = 0; }, "Version de format inconnue (0)"},
-        {[](json& j) { j["version"] = "1"; }, "« version » : nombre entier attendu"},
-        {[](json& j) { j["format"] = "autre"; }, "Ce fichier n'est pas un agent ZazUvureVorn"},
-        {[](json& j) { j.erase("joueur"); }, "Clé « joueur » absente"},
-        {[](json& j) { j["bonus"] = 1; }, "Clé inconnue « bonus »"},
-        {[](json& j) { j["personnage"] = ""; }, "Nom du personnage vide"},
-        {[](json& j) { j["joueur"] = "A\tB"; }, "Nom du joueur : caractère de contrôle"},
-        {[](json& j) { j["rang"] = "Général"; }, "Rang « Général » inconnu"},
-        {[](json& j) { j["sexe"] = 1; }, "« sexe » : texte attendu"},
-        {[](json& j) { j["profession"] = "Espion"; }, "Profession « Espion » inconnue"},
-        {[](json& j) { j["cicatrices"].push_back("Pied"); }, "Cicatrice « Pied » inconnue"},
-        {[](json& j) {
-             j["cicatrices"] = {"Dos", "Dos", "Dos", "Dos"};
-         },
-         "Cicatrices : 4 au lieu de 3 au plus"},
-        {[](json& j) { j["rang"] = "Recrue"; }, "Cicatrices : impossibles au rang Recrue"},
-        {[](json& j) { j["caracteristiques"] = json::array(); }, "« caracteristiques » : groupe attendu"},
-        {[](json& j) { j["caracteristiques"]["FOR"] = 16; }, "Caractéristique FOR : valeur 16 hors limites"},
-        {[](json& j) { j["caracteristiques"]["DEX"] = 4; }, "Caractéristique DEX : valeur 4 hors limites"},
-        {[](json& j) { j["description"]["faiblesse"] = "Vertige"; }, "Description : faiblesse « Vertige » inconnue"},
+    const auto verifier = [](json j, const Retouche& r) {
+        j[json::json_pointer(r.ou)].merge_patch(r.valeur);
+        return VerifierAgent(j.dump(4));
+    };
+    const json sansPrise = {{"etat", "non prise"}, {"niveau", 0}};
+    const std::vector<Retouche> cas{
+        {"/version", 2, "Format d'une version plus récente (2)"},
+        {"/version", 0, "Version de format inconnue (0)"},
+        {"/version", "1", "« version » : nombre entier attendu"},
+        {"/format", "autre", "Ce fichier n'est pas un agent ZazUvureVorn"},
+        {"", {{"joueur", nullptr}}, "Clé « joueur » absente"},
+        {"/bonus", 1, "Clé inconnue « bonus »"},
+        {"/personnage", "", "Nom du personnage vide"},
+        {"/joueur", "A\tB", "Nom du joueur : caractère de contrôle"},
+        {"/rang", "Général", "Rang « Général » inconnu"},
+        {"/sexe", 1, "« sexe » : texte attendu"},
+        {"/profession", "Espion", "Profession « Espion » inconnue"},
+        {"/cicatrices/-", "Pied", "Cicatrice « Pied » inconnue"},
+        {"/cicatrices", {"Dos", "Dos", "Dos", "Dos"}, "Cicatrices : 4 au lieu de 3 au plus"},
+        {"/rang", "Recrue", "Cicatrices : impossibles au rang Recrue"},
+        {"/caracteristiques", json::array(), "« caracteristiques » : groupe attendu"},
+        {"/caracteristiques/FOR", 16, "Caractéristique FOR : valeur 16 hors limites"},
+        {"/caracteristiques/DEX", 4, "Caractéristique DEX : valeur 4 hors limites"},
+        {"/description/faiblesse", "Vertige", "Description : faiblesse « Vertige » inconnue"},
         // The heights of the other sex are not on this agent's list.
-        {[](json& j) { j["description"]["taille"] = "1,96 +"; }, "Description : taille « 1,96 + » inconnue"},
-        {[](json& j) { j["competences"]["Magie"] = j["competences"]["Jeu"]; }, "Compétence « Magie » inconnue"},
-        {[](json& j) { j["competences"].erase("Jeu"); }, "Compétence « Jeu » absente"},
-        {[](json& j) { j["competences"]["Jeu"]["niveau"] = 16; }, "Compétence « Jeu » : niveau 16 hors limites"},
-        {[](json& j) { j["competences"]["Jeu"]["niveau"] = 0; }, "Compétence « Jeu » : niveau 0 hors limites"},
-        {[](json& j) { j["competences"]["Agilité"]["niveau"] = 2; }, "Compétence « Agilité » : niveau 2 hors limites"},
-        {[](json& j) { j["competences"]["Jeu"]["niveau"] = 5.0; }, "« niveau » : nombre entier attendu"},
-        {[](json& j) { j["competences"]["Jeu"]["etat"] = "gratuite"; },
-         "Compétence « Jeu » : ne peut pas être gratuite"},
-        {[](json& j) { j["competences"]["Charisme"]["etat"] = "non prise"; },
-         "Compétence « Charisme » : toujours gratuite"},
-        {[](json& j) { j["competences"]["Jeu"]["etat"] = "apprise"; }, "Compétence « Jeu » : état « apprise » inconnu"},
-        {[](json& j) {
-             for (const char* c : {"Ski", "Golf", "Tennis"}) j["champsExperience"]["generaux"].push_back(c);
-         },
+        {"/description/taille", "1,96 +", "Description : taille « 1,96 + » inconnue"},
+        {"/competences/Magie", ref["competences"]["Jeu"], "Compétence « Magie » inconnue"},
+        {"/competences", {{"Jeu", nullptr}}, "Compétence « Jeu » absente"},
+        {"/competences/Jeu/niveau", 16, "Compétence « Jeu » : niveau 16 hors limites"},
+        {"/competences/Jeu/niveau", 0, "Compétence « Jeu » : niveau 0 hors limites"},
+        {"/competences/Agilité/niveau", 2, "Compétence « Agilité » : niveau 2 hors limites"},
+        {"/competences/Jeu/niveau", 5.0, "« niveau » : nombre entier attendu"},
+        {"/competences/Jeu/etat", "gratuite", "Compétence « Jeu » : ne peut pas être gratuite"},
+        {"/competences/Charisme/etat", "non prise", "Compétence « Charisme » : toujours gratuite"},
+        {"/competences/Jeu/etat", "apprise", "Compétence « Jeu » : état « apprise » inconnu"},
+        {"/champsExperience/generaux",
+         {"Jeux de Réflexion", "Ski", "Golf", "Tennis"},
          "Champs d'expérience : 5 choisis, l'âge en permet 4"},
-        {[](json& j) { j["description"]["age"] = 28; }, "Champs d'expérience : 2 choisis, l'âge en permet 1"},
-        {[](json& j) { j["description"]["age"] = nullptr; }, "Champs d'expérience choisis sans âge"},
-        {[](json& j) { j["champsExperience"]["professionnels"] = {"Joaillerie"}; },
+        {"/description/age", 28, "Champs d'expérience : 2 choisis, l'âge en permet 1"},
+        {"/description/age", nullptr, "Champs d'expérience choisis sans âge"},
+        {"/champsExperience/professionnels",
+         {"Joaillerie"},
          "Champ d'expérience « Joaillerie » non offert à la profession Scientifique"},
-        {[](json& j) {
-             j["champsExperience"]["generaux"] = {"Golf", "Golf"};
-         },
-         "Champ d'expérience « Golf » en double"},
-        // The smallest overdraft there is: every price is a multiple of 5; one step cheaper fits exactly.
-        {[&recrue](json& j) {
-             recrue(j, {{"FOR", 9}, {"DEX", 13}, {"VOL", 15}, {"PER", 5}, {"INT", 5}});
-             j["sexe"] = "Masculin";
-             j["description"]["apparence"] = "Stricte";
-             j["description"]["taille"] = "1,71 - 1,75";
-         },
-         "Points de génération dépassés de 5"},
+        {"/champsExperience/generaux", {"Golf", "Golf"}, "Champ d'expérience « Golf » en double"},
         // 6000 + 80 (age) + 100 (weakness) - 5 x 1350 - 120 (height) - 180 and 380 (two skills) = -1250.
-        {[](json& j) {
-             j["competences"]["Sciences"]["niveau"] = 15;
-             for (auto& [c, v] : j["caracteristiques"].items()) v = 15;
-         },
+        {"",
+         {{"competences", {{"Sciences", {{"niveau", 15}}}}},
+          {"caracteristiques", {{"FOR", 15}, {"DEX", 15}, {"VOL", 15}, {"PER", 15}, {"INT", 15}}}},
          "Points de génération dépassés de 1250"},
     };
-    for (const auto& [retouche, raison] : cas) {
-        json j = ref;
-        retouche(j);
-        EXPECT_EQ(VerifierAgent(j.dump(4)), raison);
-    }
-    json juste = ref;
-    recrue(juste, {{"FOR", 15}, {"DEX", 15}, {"VOL", 8}, {"PER", 5}, {"INT", 5}});
+    for (const Retouche& r : cas) EXPECT_EQ(verifier(ref, r), r.raison) << r.ou;
+
+    // A "Recrue" with no scar, field, description or skill taken: its characteristics and looks decide the points.
+    json recrue = ref;
+    recrue.merge_patch({{"rang", "Recrue"},
+                        {"cicatrices", json::array()},
+                        {"description", {{"faiblesse", "(aucune)"}, {"taille", "(aucune)"}}},
+                        {"champsExperience", {{"professionnels", json::array()}, {"generaux", json::array()}}},
+                        {"competences", {{"Jeu", sansPrise}, {"Sciences", sansPrise}}}});
+    recrue["description"]["age"] = nullptr;
+    // The smallest overdraft there is: every price is a multiple of 5; one step cheaper fits exactly.
+    const json caract = {{"FOR", 9}, {"DEX", 13}, {"VOL", 15}, {"PER", 5}, {"INT", 5}};
+    EXPECT_EQ(verifier(recrue, {"",
+                                {{"caracteristiques", caract},
+                                 {"sexe", "Masculin"},
+                                 {"description", {{"apparence", "Stricte"}, {"taille", "1,71 - 1,75"}}}},
+                                ""}),
+              "Points de génération dépassés de 5");
+    recrue["caracteristiques"] = {{"FOR", 15}, {"DEX", 15}, {"VOL", 8}, {"PER", 5}, {"INT", 5}};
     ModuleVorn m;
     FeuilleVorn f(m);
-    EXPECT_EQ(std::pair(OuvrirAgent(juste.dump(), m, f), f.TxtPtGénération),
+    EXPECT_EQ(std::pair(OuvrirAgent(recrue.dump(), m, f), f.TxtPtGénération),
               std::pair(std::string(), std::string("0")));
 
     // What a document cannot say but a file can: bytes, repeated keys, depth, size.

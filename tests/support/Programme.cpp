@@ -65,10 +65,10 @@ void auModal(const std::function<void(QWidget*)>& action, std::chrono::milliseco
     guet->start(5);
 }
 
-FrmPrincipaleVorn* ProgrammeTest::allerALaFeuille(int rang, int sexe) {
+FrmPrincipaleVorn* ProgrammeTest::allerALaFeuille(int rang, int sexe, const QString& nom) {
     if (!app->choix()) allerAuChoix();
     FrmChoixVorn* choix = app->choix();
-    choix->TxtNomPerso->setText(u"AGENT"_s);
+    choix->TxtNomPerso->setText(nom);
     choix->OptRang[static_cast<std::size_t>(rang)]->click();
     choix->OptSexe[static_cast<std::size_t>(sexe)]->click();
     choix->BtnContinuerChoix->click();

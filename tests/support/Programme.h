@@ -63,7 +63,7 @@ struct ProgrammeTest {
         app->accueil()->TxtNomAccueil->setText(u"JOUEUR"_s);
         app->accueil()->BtnContinuerAccueil->click();
     }
-    FrmPrincipaleVorn* allerALaFeuille(int rang = 2, int sexe = 0); // the sheet of AGENT, rank 0..2
+    FrmPrincipaleVorn* allerALaFeuille(int rang = 2, int sexe = 0, const QString& nom = u"AGENT"_s); // rank 0..2
 };
 
 // Runs `action` on the modal window the next call opens, from inside its event loop. Fails when none comes within

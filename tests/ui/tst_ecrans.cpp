@@ -1,8 +1,6 @@
 // The screens: design, exact texts, the real message box, accessibility, the keyboard and the printed sheet.
 #include "Programme.h"
 
-#include "ChampsExperience.h"
-#include "FichierAgent.h"
 #include "FrmAProposVorn.h"
 #include "FrmChpExpérienceVorn.h"
 #include "FichierPdf.h"
@@ -39,9 +37,8 @@ bool activer(QWidget* fenetre) {
     fenetre->activateWindow();
     return QTest::qWaitForWindowActive(fenetre);
 }
-// The page's text (blanks as one), or with -bbox its pages and words; a failure's message when pdftotext fails.
-// A copy under a plain name read by relative names, the text back through a file: that way a Windows
-// build run under Wine reaches the build machine's reader, which reads neither Windows paths nor Wine's pipes.
+// The page's text (blanks as one), or with -bbox its words' boxes. Relative names and a file, not a pipe: a Windows
+// build under Wine reaches the host's reader, which reads neither Windows paths nor Wine's pipes.
 QString pdftotext(const QString& option, const QString& pdf) {
     QTemporaryDir dir;
     QFile::copy(pdf, dir.filePath(u"lu.pdf"_s));
@@ -142,19 +139,19 @@ private slots:
         QCOMPARE(fautes(0, p.app->accueil(), u"Accueil - Vorn"_s, p.app->accueil()->BtnContinuerAccueil),
                  QStringList());
         p.allerAuChoix();
-        QCOMPARE(fautes(1, p.app->choix(), u"Choix - Vorn"_s, nullptr), QStringList());
-        QStringList tabulation; // the choice screen's tab order: of each group of options, the chosen one
-        QWidget* w = p.app->choix()->TxtNomPerso;
+        FrmChoixVorn* c = p.app->choix();
+        QCOMPARE(fautes(1, c, u"Choix - Vorn"_s, nullptr), QStringList());
+        QStringList tabulation; // of each group of options, the chosen one
+        QWidget* w = c->TxtNomPerso;
         do {
             if (w->focusPolicy() & Qt::TabFocus) tabulation << w->objectName();
             w = w->nextInFocusChain();
-        } while (w != p.app->choix()->TxtNomPerso && tabulation.size() < 20);
+        } while (w != c->TxtNomPerso && tabulation.size() < 20);
         QCOMPARE(tabulation.join(u' '), u"TxtNomPerso OptRang(2) BtnContinuerChoix BtnQuitterChoix OptSexe(0) "
                                         u"OptProfession(0) BtnOuvrirChoix"_s);
-        p.app->choix()->OptRang[0]->click(); // the tab stop follows the choice
-        QVERIFY(p.app->choix()->OptRang[0]->focusPolicy() & Qt::TabFocus &&
-                !(p.app->choix()->OptRang[2]->focusPolicy() & Qt::TabFocus));
-        p.app->choix()->OptRang[2]->click();
+        c->OptRang[0]->click(); // the tab stop follows the choice
+        QVERIFY(c->OptRang[0]->focusPolicy() & Qt::TabFocus && !(c->OptRang[2]->focusPolicy() & Qt::TabFocus));
+        c->OptRang[2]->click();
         FrmPrincipaleVorn* f = p.allerALaFeuille();
         QCOMPARE(fautes(2, f, u"Création - Vorn"_s, nullptr), QStringList());
         const QPalette texte = f->TxtRang->palette(); // display fields read as if enabled
@@ -182,6 +179,7 @@ private slots:
             QStringList vu;
             auModal([&vu, n](QWidget* w) {
                 auto* b = qobject_cast<QMessageBox*>(w);
+                QVERIFY(b);
                 for (QAbstractButton* x : b->buttons())
                     vu << x->text().remove(u'&') + (x == b->defaultButton() ? u"*"_s : u""_s);
                 vu.sort();
@@ -193,14 +191,15 @@ private slots:
         }
     }
 
-    // The About box opens from the menu, application-modal, and Enter closes it. A screen reader is told names from the
-    // captions, lists with their entry, no decoration; the level control is a spin button whose steps are purchases.
+    // The About box: from the menu, application-modal, closed by Enter. A screen reader hears names from captions,
+    // lists by their entry, no decoration; the level control is a spin button whose steps are purchases.
     void feuilleAccessible() {
         ProgrammeTest p;
         FrmPrincipaleVorn* f = p.allerALaFeuille();
         QStringList vus;
         auModal([&vus](QWidget* w) {
             auto* b = dynamic_cast<FrmAProposVorn*>(w);
+            QVERIFY(b);
             vus << b->LblVersionAPropos->text() << b->LblTitreAPropos->text() << QString::number(b->windowModality());
             QTest::keyClick(b, Qt::Key_Return);
         });
@@ -240,9 +239,9 @@ private slots:
                  (QVariantList{u"5"_s, true}));
     }
 
-    // A character made without a mouse. No name: one message, the focus back to the name. Typed or committed text is
-    // filtered, pasted text kept, 100,000 characters neither hang nor get cut. Enter continues from the welcome
-    // screen only, an access key from the choice screen; on the sheet arrows, Space and Up pick, take and raise.
+    // A character made without a mouse. No name: one message each. Typed or committed text is filtered, pasted text
+    // kept, 100,000 characters neither hang nor get cut. Enter continues from the welcome screen only, an access key
+    // from the choice screen; on the sheet arrows, Space and Up pick, take and raise.
     void personnageAuClavier() {
         ProgrammeTest p;
         const auto debut = std::chrono::steady_clock::now();
@@ -286,7 +285,7 @@ private slots:
         QVERIFY(std::chrono::steady_clock::now() - debut < std::chrono::seconds(30));
     }
 
-    // A 300-letter name in several scripts and emoji, kept whole in the text: the hardest case for the layout.
+    // A 300-letter name in several scripts and emoji, kept whole: the hardest case for the layout.
     void page() {
         const QString nom = u"Ωμέγα Жуков 😀 Ærøskøbing 😊 "_s.repeated(12).left(300);
         ProgrammeTest p;
@@ -320,8 +319,8 @@ private slots:
         QCOMPARE(boites.count(a4), 1); // one page
         // Plain letters, no ligature (U+FB00 to U+FB06), so that a search finds "coffres".
         QVERIFY(!texte.contains(QRegularExpression(u"[\\x{FB00}-\\x{FB06}]"_s)));
-        // Each word's height and baseline: the headers of one size on one baseline; every skill name and formula at
-        // one size, none shrunk; the profession on one line.
+        // Words' heights and baselines: headers of one size on one baseline; skill names and formulas at one size,
+        // none shrunk; the profession on one line.
         static const QRegularExpression mot(u"<word [^>]*yMin=\"([\\d.]+)\" [^>]*yMax=\"([\\d.]+)\">([^<]*)</word>"_s);
         QMultiMap<QString, std::pair<double, double>> places; // top, bottom
         for (const QRegularExpressionMatch& m : mot.globalMatch(boites))
@@ -363,26 +362,15 @@ private slots:
                                    "MnuQuitter|&Quitter|", "MnuAPropos|&À Propos|"}));
     }
 
-    // An agent saved, changed, reopened: from the sheet's menu, the choice screen and the command line. A refused file
-    // shows why and changes nothing; a failed save shows the system's reason; questions tell of unsaved changes.
+    // An agent saved, changed, reopened from the sheet's menu, the choice screen and the command line. A refused file
+    // shows why and changes nothing; a failed save gives the system's reason; questions tell of unsaved changes.
     void agentEnregistreEtOuvert() {
         QTemporaryDir dir;
         const QString bon = dir.filePath(u"Zoé_ 1.vorn"_s), abime = dir.filePath(u"abime.vorn"_s);
         ProgrammeTest p;
-        p.allerAuChoix();
-        p.app->choix()->TxtNomPerso->setText(u"Zoé: 1"_s);
         p.des.jets = {1, 5, 1, 50}; // scarred twice
-        p.app->choix()->OptRang[0]->click();
-        p.app->choix()->BtnContinuerChoix->click();
-        traiterEvenements();
-        FrmPrincipaleVorn* f = p.app->feuille();
+        FrmPrincipaleVorn* f = p.allerALaFeuille(0, 0, u"Zoé: 1"_s);
         f->feuille.ChoisirCaract(Caract::FOR, 7);
-        f->feuille.ChoisirDescription(Description::Age, 1);
-        ChampsExperienceVorn champs(p.module);
-        champs.Cocher(true, 1);
-        champs.Cocher(false, 11);
-        champs.Valider();
-        f->Form_Activate();
         f->Afficher();
         const auto questions = [&p] { // the informative line under each question asked so far, then forgotten
             QStringList q;
@@ -398,12 +386,9 @@ private slots:
                  (QStringList(2, u"Enregistrer l'agent | Zoé_ 1.vorn | Agents ZazUvureVorn (*.vorn)"_s)));
         QCOMPARE(questions(),
                  (QStringList{"Quitter|Les modifications de l'agent n'ont pas été enregistrées.", "Nouveau|"}));
-        QFile fichier(bon);
-        QVERIFY(fichier.open(QIODevice::ReadOnly));
-        QByteArray texte = fichier.readAll();
-        QFile sortie(abime);
-        QVERIFY(sortie.open(QIODevice::WriteOnly) && sortie.write(texte.replace("\"INT\": 5", "\"INT\": 16")) &&
-                sortie.flush());
+        QFile fichier(bon), sortie(abime);
+        QVERIFY(fichier.open(QIODevice::ReadOnly) && sortie.open(QIODevice::WriteOnly));
+        QVERIFY(sortie.write(fichier.readAll().replace("\"INT\": 5", "\"INT\": 16")) > 0 && sortie.flush());
 
         f->ChkComp[0]->click(); // changed again: the question to open another agent comes first, No keeps it all
         const QImage avant = f->grab().toImage();
@@ -463,8 +448,8 @@ private slots:
                                                 u"Caractéristique INT : valeur 16 hors limites"_s.arg(abime)));
     }
 
-    // PDF export and printing to a PDF file go through the same writer: a complete file, or the box with the
-    // system's own reason and the old file untouched. The full disk is checked in tests/disque.
+    // PDF export and printing to a PDF file share one writer: a complete file, or the system's reason and the old
+    // file untouched.
     void exportation_data() {
         QTest::addColumn<bool>("imprimer"); // through the print dialog's PDF file, else the export
         QTest::addColumn<QString>("chemin");

@@ -282,8 +282,8 @@ private slots:
     }
 
     void marcheAleatoire() {
-        const int actions = qEnvironmentVariable("VORN_SINGE_ACTIONS", u"20000"_s).toInt();
-        const quint64 graine = qEnvironmentVariable("VORN_SINGE_GRAINE", u"20240611"_s).toULongLong();
+        constexpr int actions = 20000;
+        constexpr quint64 graine = 20240611;
         ProgrammeTest p;
         Singe singe(p, graine);
         for (int n = 0; n <= actions; ++n)
