@@ -37,19 +37,34 @@ bool activer(QWidget* fenetre) {
     fenetre->activateWindow();
     return QTest::qWaitForWindowActive(fenetre);
 }
-// The page's text (blanks as one), or with -bbox its words' boxes. Relative names and a file, not a pipe: a Windows
-// build under Wine reaches the host's reader, which reads neither Windows paths nor Wine's pipes.
+// The page's text (blanks as one), or with -bbox its pages and words; a failure's message when pdftotext fails.
+// The copy and the text sit in the test's working folder, named by absolute paths without their drive: a Windows
+// build run under Wine has that folder on the Z: drive, the build machine's own root, so the build machine's
+// reader finds the same files (it reads neither Windows paths nor Wine's pipes).
 QString pdftotext(const QString& option, const QString& pdf) {
-    QTemporaryDir dir;
+    QTemporaryDir dir(QDir::current().filePath(u"pdftotext-XXXXXX"_s));
+    const QString chemin = QDir::fromNativeSeparators(dir.path()).remove(QRegularExpression(u"^[Zz]:"_s));
     QFile::copy(pdf, dir.filePath(u"lu.pdf"_s));
     QProcess p;
-    p.setWorkingDirectory(dir.path());
-    p.start(u"" VORN_PDFTOTEXT ""_s, {option, u"lu.pdf"_s, u"lu.txt"_s});
+    p.start(u"" VORN_PDFTOTEXT ""_s, {option, u"-enc"_s, u"UTF-8"_s, chemin + u"/lu.pdf"_s, chemin + u"/lu.txt"_s});
+    const bool fini = p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit;
     QFile texte(dir.filePath(u"lu.txt"_s));
-    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0 ||
-        !texte.open(QIODevice::ReadOnly))
+    // Under Wine the reader is no Windows process and cannot be waited for: its text is done once it has
+    // been written and has stopped growing.
+    for (qint64 taille = -1, i = 0; !fini && i < 100; ++i) {
+        if (QFileInfo(texte).size() > 0 && QFileInfo(texte).size() == taille) break;
+        taille = QFileInfo(texte).size();
+        QTest::qWait(300);
+    }
+    if ((fini && p.exitCode() != 0) || !texte.open(QIODevice::ReadOnly))
         return u"pdftotext a échoué : "_s + p.errorString();
     return QString::fromUtf8(texte.readAll()).simplified();
+}
+// What the system says when a file cannot be written at `chemin`, in its own words on each platform.
+QString raisonSysteme(const QString& chemin) {
+    QSaveFile fichier(chemin);
+    fichier.setDirectWriteFallback(false);
+    return fichier.open(QIODevice::WriteOnly) ? QString() : fichier.errorString();
 }
 // A woman '00' with every part of the sheet filled in, player and character both named `nom`.
 FrmPrincipaleVorn* agent(ProgrammeTest& p, const QString& nom) {
@@ -407,7 +422,8 @@ private slots:
         f->MnuEnregistrerSous->trigger(); // a failed save: the system's reason, and still unsaved
         QVERIFY(p.messages.journal().last().contains(
             QRegularExpression(u"^Erreur - Enregistrement [|] L'agent n'a pas pu être enregistré "
-                               u"dans « .*absent/agent.vorn » : Aucun fichier ou dossier"_s)));
+                               u"dans « .*absent.agent.vorn » : "_s +
+                               QRegularExpression::escape(raisonSysteme(dir.filePath(u"absent/agent.vorn"_s))))));
         QVERIFY(f->agentModifie() && f->cheminAgent == bon);
         questions();
 
@@ -444,8 +460,9 @@ private slots:
                      std::tuple(fichier == abime, fichier == bon));
         }
         QCOMPARE(p.messages.journal().last(),
-                 boite(u"Erreur - Ouverture"_s, u"L'agent n'a pas pu être ouvert depuis « %1 » : "
-                                                u"Caractéristique INT : valeur 16 hors limites"_s.arg(abime)));
+                 boite(u"Erreur - Ouverture"_s,
+                       u"L'agent n'a pas pu être ouvert depuis « %1 » : "
+                       u"Caractéristique INT : valeur 16 hors limites"_s.arg(QDir::toNativeSeparators(abime))));
     }
 
     // PDF export and printing to a PDF file share one writer: a complete file, or the system's reason and the old
@@ -453,12 +470,12 @@ private slots:
     void exportation_data() {
         QTest::addColumn<bool>("imprimer"); // through the print dialog's PDF file, else the export
         QTest::addColumn<QString>("chemin");
-        QTest::addColumn<QString>("raison"); // none: written
-        QTest::newRow("dossier absent") << false << u"absent/fiche.pdf"_s << u"Aucun fichier ou dossier"_s;
-        QTest::newRow("parent fichier") << false << u"ancien.pdf/fiche.pdf"_s << u"Not a directory"_s;
+        QTest::addColumn<QString>("raison"); // none: written; "système": the system's own words for that path
+        QTest::newRow("dossier absent") << false << u"absent/fiche.pdf"_s << u"système"_s;
+        QTest::newRow("parent fichier") << false << u"ancien.pdf/fiche.pdf"_s << u"système"_s;
         QTest::newRow("un dossier") << false << u"dossier.pdf"_s << u"associé à un répertoire"_s;
         QTest::newRow("remplace, .pdf ajouté") << false << u"ancien"_s << QString();
-        QTest::newRow("impression, dossier absent") << true << u"absent/fiche.pdf"_s << u"Aucun fichier ou dossier"_s;
+        QTest::newRow("impression, dossier absent") << true << u"absent/fiche.pdf"_s << u"système"_s;
         QTest::newRow("impression, remplace") << true << u"ancien.pdf"_s << QString();
     }
     void exportation() {
@@ -474,6 +491,7 @@ private slots:
         FrmPrincipaleVorn* f = agent(p, u" A/B :C "_s);
         const QImage avant = f->grab().toImage();
         chemin = QDir(dir.path()).filePath(chemin);
+        if (raison == u"système"_s) raison = QRegularExpression::escape(raisonSysteme(chemin));
         if (imprimer) {
             p.impression.repondre([&chemin](QPrinter& imprimante) {
                 imprimante.setOutputFileName(chemin);
