@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""A blind player's walk, heard through Orca: dbus-run-session -- lecteur_ecran.py BINARY LOCALES [--sans-wm]
+"""A blind player's walk, heard through Orca, on the X server of bureau.sh:
+    bureau.sh ... dbus-run-session -- lecteur_ecran.py BINARY LOCALES
 
-Orca runs with no speech server and logs what it would say ("SPEECH OUTPUT: '...'"); the program is
-driven by keys only, and each step checks the words spoken since its keys. LOCALES is a folder where
-the French locale Orca speaks in is made once."""
+Orca runs with no speech server and logs what it would say ("SPEECH OUTPUT: '...'"); the program is driven by
+keys only, and each step checks the words spoken since its keys. LOCALES is a folder where the French locale Orca
+speaks in is made once."""
 import contextlib
 import math
 import os
@@ -23,8 +24,7 @@ OPERABLES = {"push button", "check box", "radio button", "combo box", "spin butt
 def lancer_orca(journal, preferences):
     """Orca itself, in this process: no speech server, its debug log written line by line."""
     from orca import debug
-    debug.debugLevel = debug.LEVEL_INFO
-    debug.eventDebugLevel = debug.LEVEL_OFF
+    debug.debugLevel, debug.eventDebugLevel = debug.LEVEL_INFO, debug.LEVEL_OFF
     debug.debugFile = open(journal, "w", buffering=1)
     from orca import orca
     sans_voix = {"speechServerFactory": None, "speechFactoryModules": [], "enableBraille": False,
@@ -69,10 +69,10 @@ class Orca:
         with open(self.journal, encoding="utf-8", errors="replace") as f:
             f.seek(self.lu)
             texte = f.read()
-        fin = texte.rfind("\n") + 1  # a line still being written waits for the next read
-        self.lu += len(texte[:fin].encode("utf-8"))
-        self.brut += texte[:fin]
-        for ligne in re.findall(r"SPEECH OUTPUT: '(.*)'(?: voice=\w+)? ?(?:\{.*|None)?$", texte[:fin], re.M):
+        texte = texte[:texte.rfind("\n") + 1]  # a line still being written waits for the next read
+        self.lu += len(texte.encode("utf-8"))
+        self.brut += texte
+        for ligne in re.findall(r"SPEECH OUTPUT: '(.*)'(?: voice=\w+)? ?(?:\{.*|None)?$", texte, re.M):
             self.paroles.append(ligne.replace("\u2019", "'"))
             self.horaires.append((time.monotonic(), self.paroles[-1]))
 
@@ -87,49 +87,26 @@ class Orca:
             texte = " | ".join(self.paroles[marque:])
             return texte if all(m in texte for m in mots) else None
         texte = attendre(dit, "Orca dit %s; il a dit: %s" % (mots, " | ".join(self.paroles[marque:])))
-        for m in sauf:
-            if m in texte:
-                fautes.append("Orca dit %r: %s" % (m, texte))
-        print("  entendu: %s" % texte)
+        fautes.extend("Orca dit %r: %s" % (m, texte) for m in sauf if m in texte)
         return texte
 
 
-def descendants(o):
-    for enfant in filter(None, o):
-        yield enfant
-        yield from descendants(enfant)
-
-
-def fenetre(titre):
-    app = next(a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "ZazUvureVorn")
-    return next((f for f in app if f is not None and f.name == titre and f.childCount), None)
-
-
-def attendre_calme():
-    """Pumps events until half a second passes without one (at most DELAI); returns how many came."""
-    fin, calme, vus = time.monotonic() + DELAI, time.monotonic() + 0.5, len(evenements)
-    while time.monotonic() < min(fin, calme):
-        pomper()
-        if len(evenements) != vus:
-            vus, calme = len(evenements), time.monotonic() + 0.5
-        time.sleep(0.02)
-    return vus
-
-
-def ecouter(e):
-    nom = e.source.name if e.type.startswith("window:") else ""
-    evenements.append((time.monotonic(), e.type, nom))
-
-
-def lire(titre):
+def lire_fenetre(titre):
     """Every operable control of a window has a name that is not its value; no label or pane is nameless."""
-    f = attendre(lambda: fenetre(titre), "la fenêtre « %s »" % titre)
-    tout = list(descendants(f))
+    def fenetre():
+        app = next(a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "ZazUvureVorn")
+        return next((f for f in app if f is not None and f.name == titre and f.childCount), None)
+
+    def descendants(o):
+        for enfant in filter(None, o):
+            yield enfant
+            yield from descendants(enfant)
+    tout = list(descendants(attendre(fenetre, "la fenêtre « %s »" % titre)))
     for o in tout:
-        role = o.getRoleName()
-        if role in OPERABLES and o.getState().contains(pyatspi.STATE_SENSITIVE) and not o.name.strip():
+        role, nom = o.getRoleName(), o.name.strip()
+        if role in OPERABLES and o.getState().contains(pyatspi.STATE_SENSITIVE) and not nom:
             fautes.append("%s: %s sans nom" % (titre, role))
-        if role == "frame" or role in ("label", "filler", "panel") and not o.name.strip():
+        if role == "frame" or role in ("label", "filler", "panel") and not nom:
             fautes.append("%s: %s %r décoratif ou sans nom dans %r" % (titre, role, o.name, o.parent.name))
     niveaux = [o for o in tout if o.getRoleName() == "spin button"]
     for o in niveaux:
@@ -152,7 +129,6 @@ class Parcours:
             subprocess.run(["xdotool", "type", "--delay", "60", taper], check=True)
         if touches:
             subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", "80", *touches.split()], check=True)
-        print("%s%s" % (taper + " " if taper else "", touches))
         return self.orca.entendu(marque, *mots, sauf=sauf)
 
     def alt(self, lettre, *mots):
@@ -164,18 +140,21 @@ class Parcours:
                  "Orca voyant Alt")
         marque = self.orca.marque()
         subprocess.run(["xdotool", "key", lettre, "keyup", "alt"], check=True)
-        print("alt+" + lettre)
         return self.orca.entendu(marque, *mots)
 
     def compte(self, touches, *mots, plafond):
-        """The same, counting the accessibility events the keys bring."""
+        """The same, counting the accessibility events the keys bring until half a second passes without one."""
         del evenements[:]
         debut = time.monotonic()
         texte = self(touches, *mots)
-        n = attendre_calme()
-        print("  %d événements" % n)
-        if n > plafond:
-            fautes.append("%d événements pour « %s » (plafond %d)" % (n, touches, plafond))
+        fin, calme, vus = debut + DELAI, time.monotonic() + 0.5, len(evenements)
+        while time.monotonic() < min(fin, calme):
+            pomper()
+            if len(evenements) != vus:
+                vus, calme = len(evenements), time.monotonic() + 0.5
+            time.sleep(0.02)
+        if vus > plafond:
+            fautes.append("%d événements pour « %s » (plafond %d)" % (vus, touches, plafond))
         return texte, debut
 
 
@@ -193,10 +172,9 @@ def parcourir(orca, programme):
                    debut)
     orca.lire()
     parle = next((t for t, dite in orca.horaires if t >= debut and "Création - Vorn" in dite), math.inf)
-    print("  fenêtre montrée -> première parole: %.2f s (touche -> parole %.2f s)" % (parle - montree, parle - debut))
     if parle - montree > 2:
         fautes.append("la feuille parle %.1f s après s'être montrée" % (parle - montree))
-    lire("Création - Vorn")
+    lire_fenetre("Création - Vorn")
     # A list is heard with its caption, role and entry, on focus and on "where am I".
     dit("Tab Tab Tab Tab Tab", "FOR liste déroulante", "5", "Points de génération restants : 3000")
     dit("KP_Enter", "FOR", "liste déroulante", "5")
@@ -248,9 +226,9 @@ def main():
     prive = tempfile.mkdtemp(prefix="vorn-orca-")
     os.chmod(prive, 0o700)
     # Everything of this session in one private place: Orca's settings, dconf, the runtime directory.
-    for var, dossier in (("HOME", "maison"), ("XDG_CONFIG_HOME", "config"), ("XDG_DATA_HOME", "donnees"),
-                         ("XDG_CACHE_HOME", "cache"), ("XDG_RUNTIME_DIR", "run")):
-        os.environ[var] = os.path.join(prive, dossier)
+    dossiers = ("HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR")
+    for var in dossiers:
+        os.environ[var] = os.path.join(prive, var.lower())
         os.makedirs(os.environ[var], mode=0o700)
     if not os.path.exists(os.path.join(locales, "fr_FR.UTF-8")):  # made once, then renamed into place
         os.makedirs(locales, exist_ok=True)
@@ -258,35 +236,21 @@ def main():
         subprocess.run(["localedef", "-i", "fr_FR", "-f", "UTF-8", os.path.join(neuf, "fr_FR.UTF-8")], check=True)
         with contextlib.suppress(OSError):
             os.rename(os.path.join(neuf, "fr_FR.UTF-8"), os.path.join(locales, "fr_FR.UTF-8"))
-    lecture, ecriture = os.pipe()  # Xvfb takes a free display and says which: no race with other servers
-    enfants = [subprocess.Popen(["Xvfb", "-displayfd", str(ecriture), "-screen", "0", "1280x1024x24", "-nolisten",
-                                 "tcp"], pass_fds=[ecriture], stderr=subprocess.DEVNULL)]
-    os.environ["DISPLAY"] = ":" + os.read(lecture, 16).decode().split()[0]
     # The accessibility bus names its socket after the display: without it, parallel runs would share one.
-    subprocess.run(["dbus-update-activation-environment", *("%s=%s" % (v, os.environ[v]) for v in (
-        "DISPLAY", "HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"))], check=True)
+    subprocess.run(["dbus-update-activation-environment", "DISPLAY", *dossiers], check=True)
     subprocess.run(["gsettings", "set", "org.gnome.desktop.interface", "toolkit-accessibility", "true"], check=True)
     francais = dict(os.environ, LOCPATH=locales, LANG="fr_FR.UTF-8", LC_ALL="fr_FR.UTF-8", LANGUAGE="fr")
     journal = os.path.join(prive, "orca.log")
+    enfants = [subprocess.Popen([sys.executable, __file__, "--orca", journal, os.path.join(prive, "orca")],
+                                env=francais, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)]
     try:
-        if "--sans-wm" not in sys.argv:
-            wm = ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"]
-            for _ in range(3):  # openbox sometimes fails to open a display that has just come up
-                enfants.append(subprocess.Popen(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL))
-                attendre(lambda: enfants[-1].poll() is not None or
-                         b"window id" in subprocess.run(wm, capture_output=True).stdout, "openbox")
-                if enfants[-1].poll() is None:
-                    break
-            else:
-                sys.exit("ÉCHEC: openbox ne démarre pas")
-        enfants.append(subprocess.Popen([sys.executable, __file__, "--orca", journal, os.path.join(prive, "orca")],
-                                        env=francais, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         orca = Orca(journal)
         attendre(lambda: os.path.exists(journal), "le journal d'Orca")
         orca.entendu(0, "Lecteur d'écran activé")
-        pyatspi.Registry.registerEventListener(ecouter, "object", "window", "focus")
-        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8")
-        enfants.append(subprocess.Popen([binaire], env=env))
+        pyatspi.Registry.registerEventListener(
+            lambda e: evenements.append((time.monotonic(), e.type, e.source.name if e.type.startswith("window:")
+                                         else "")), "object", "window", "focus")
+        enfants.append(subprocess.Popen([binaire], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")))
         parcourir(orca, enfants[-1])
     finally:
         for p in reversed(enfants):
