@@ -9,7 +9,6 @@ import contextlib
 import math
 import os
 import re
-import shutil
 import signal
 import subprocess
 import sys
@@ -92,7 +91,7 @@ class Orca:
 
 
 def lire_fenetre(titre):
-    """Every operable control of a window has a name that is not its value; no label or pane is nameless."""
+    """Every operable control of a window has a name; no label or pane is nameless, no frame within."""
     def fenetre():
         app = next(a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "ZazUvureVorn")
         return next((f for f in app if f is not None and f.name == titre and f.childCount), None)
@@ -108,58 +107,51 @@ def lire_fenetre(titre):
             fautes.append("%s: %s sans nom" % (titre, role))
         if role == "frame" or role in ("label", "filler", "panel") and not nom:
             fautes.append("%s: %s %r décoratif ou sans nom dans %r" % (titre, role, o.name, o.parent.name))
-    niveaux = [o for o in tout if o.getRoleName() == "spin button"]
-    for o in niveaux:
-        v, a = o.queryValue(), o.queryAction()
-        actions = {a.getName(i) for i in range(a.nActions)}
-        if (v.minimumValue, v.maximumValue) != (1, 15) or not {"Increase", "Decrease"} <= actions:
-            fautes.append("%s: bornes %s..%s, actions %s" % (o.name, v.minimumValue, v.maximumValue, actions))
-    if len(niveaux) != 24 or any(o.getRoleName() == "push button" and "niveau" in o.name for o in tout):
-        fautes.append("24 niveaux en boutons de réglage, sans boutons à part, attendus: %d" % len(niveaux))
 
 
-class Parcours:
-    def __init__(self, orca):
-        self.orca = orca
-
-    def __call__(self, touches, *mots, sauf=(), taper=None):
-        """Keys, then the words Orca must say since them (and those it must not)."""
-        marque = self.orca.marque()
-        if taper:
-            subprocess.run(["xdotool", "type", "--delay", "60", taper], check=True)
-        if touches:
-            subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", "80", *touches.split()], check=True)
-        return self.orca.entendu(marque, *mots, sauf=sauf)
-
-    def alt(self, lettre, *mots):
-        """Alt and a letter. A screen reader holds each key until it has seen it, but not the shortcut the
-        chord makes: a menu would open before the Alt press reaches the menu bar, which would then close it."""
-        debut = len(self.orca.brut)
-        subprocess.run(["xdotool", "keydown", "alt"], check=True)
-        attendre(lambda: self.orca.lire() or re.search(r"event_string=\(Alt_L\)[^^]*?CONSUME:", self.orca.brut[debut:]),
-                 "Orca voyant Alt")
-        marque = self.orca.marque()
-        subprocess.run(["xdotool", "key", lettre, "keyup", "alt"], check=True)
-        return self.orca.entendu(marque, *mots)
-
-    def compte(self, touches, *mots, plafond):
-        """The same, counting the accessibility events the keys bring until half a second passes without one."""
-        del evenements[:]
-        debut = time.monotonic()
-        texte = self(touches, *mots)
-        fin, calme, vus = debut + DELAI, time.monotonic() + 0.5, len(evenements)
-        while time.monotonic() < min(fin, calme):
-            pomper()
-            if len(evenements) != vus:
-                vus, calme = len(evenements), time.monotonic() + 0.5
-            time.sleep(0.02)
-        if vus > plafond:
-            fautes.append("%d événements pour « %s » (plafond %d)" % (vus, touches, plafond))
-        return texte, debut
+def ecouter(e):
+    evenements.append((time.monotonic(), e.type, e.source.name if e.type.startswith("window:") else ""))
 
 
-def parcourir(orca, programme):
-    dit = Parcours(orca)
+def dit(touches, *mots, sauf=(), taper=None):
+    """Keys, then the words Orca must say since them (and those it must not)."""
+    marque = orca.marque()
+    if taper:
+        subprocess.run(["xdotool", "type", "--delay", "60", taper], check=True)
+    if touches:
+        subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", "80", *touches.split()], check=True)
+    return orca.entendu(marque, *mots, sauf=sauf)
+
+
+def alt(lettre, *mots):
+    """Alt and a letter. A screen reader holds each key until it has seen it, but not the shortcut the chord
+    makes: a menu would open before the Alt press reaches the menu bar, which would then close it."""
+    debut = len(orca.brut)
+    subprocess.run(["xdotool", "keydown", "alt"], check=True)
+    attendre(lambda: orca.lire() or re.search(r"event_string=\(Alt_L\)[^^]*?CONSUME:", orca.brut[debut:]),
+             "Orca voyant Alt")
+    marque = orca.marque()
+    subprocess.run(["xdotool", "key", lettre, "keyup", "alt"], check=True)
+    return orca.entendu(marque, *mots)
+
+
+def compte(touches, *mots, plafond):
+    """The same, counting the accessibility events the keys bring until half a second passes without one."""
+    del evenements[:]
+    debut = time.monotonic()
+    texte = dit(touches, *mots)
+    fin, calme, vus = debut + DELAI, time.monotonic() + 0.5, len(evenements)
+    while time.monotonic() < min(fin, calme):
+        pomper()
+        if len(evenements) != vus:
+            vus, calme = len(evenements), time.monotonic() + 0.5
+        time.sleep(0.02)
+    if vus > plafond:
+        fautes.append("%d événements pour « %s » (plafond %d)" % (vus, touches, plafond))
+    return texte, debut
+
+
+def parcourir(programme):
     dit("", "Accueil - Vorn", "Nom du joueur")
     dit("Return", "Choix - Vorn", "Nom du personnage", taper="jean")
     # Tab into the rank group lands on, and speaks, the chosen rank.
@@ -167,7 +159,7 @@ def parcourir(orca, programme):
     dit("Tab", "Continuer")
     # Buttons are pressed with Space, which acts on the release: a key the screen reader still holds when its
     # window goes would be dropped by the toolkit without being freed.
-    _, debut = dit.compte("space", "Création - Vorn", "Apparence liste déroulante", plafond=644)
+    _, debut = compte("space", "Création - Vorn", "Apparence liste déroulante", plafond=644)
     montree = next((t for t, quoi, nom in evenements if quoi == "window:activate" and nom == "Création - Vorn"),
                    debut)
     orca.lire()
@@ -179,14 +171,14 @@ def parcourir(orca, programme):
     dit("Tab Tab Tab Tab Tab", "FOR liste déroulante", "5", "Points de génération restants : 3000")
     dit("KP_Enter", "FOR", "liste déroulante", "5")
     # A purchase speaks the new value, then the points left, from the list still focused.
-    dit.compte("End", "15", "Points de génération restants : 1650", plafond=10)
+    compte("End", "15", "Points de génération restants : 1650", plafond=10)
     dit("KP_Enter", "FOR", "liste déroulante", "15", sauf=("élément de liste",))
     dit("Tab End", "DEX", "15", "Points de génération restants : 300")
     dit("Tab End", "Erreur - Caractéristiques", "Vous n'avez pas assez de Points de Génération!!!")
     dit("space", "VOL", "liste déroulante", "5")
     # A skill taken: its state, its CB and the points left; then its level up to a refusal.
     dit("Tab Tab Tab", "Agilité case à cocher non cochée")
-    dit.compte("space", "cochée", "CB 16", "Points de génération restants : 200", plafond=10)
+    compte("space", "cochée", "CB 16", "Points de génération restants : 200", plafond=10)
     dit("Tab Up", "Niveau d'Agilité", "2", "Points de génération restants : 180")
     dit(" ".join(["Up"] * 9), "11", "Points de génération restants : 0")
     dit("Up", "Erreur - Niveau de Compétences", "Vous n'avez pas assez de Points de Génération!!!", sauf=("12",))
@@ -201,15 +193,15 @@ def parcourir(orca, programme):
     dit("shift+Tab", "Ok bouton")
     dit("space", "Age", "liste déroulante")
     # A menu takes keys once open: each key waits for what the one before opened.
-    dit.alt("a", "Nouveau")
+    alt("a", "Nouveau")
     dit("Right", "À Propos")
     dit("Return", "À propos - Vorn", "Application : ZazUvureVorn", "Version : 1.0.0")
     dit("space", "Age")
     # The quit question answered No, then Yes.
-    dit.alt("a", "Nouveau")
+    alt("a", "Nouveau")
     dit("q", "Quitter", "Etes-vous sûr de vouloir quitter le programme ?", "Non bouton")
     dit("space", "Age")
-    dit.alt("a", "Nouveau")
+    alt("a", "Nouveau")
     dit("q", "Quitter")
     dit("Tab", "Oui bouton")
     subprocess.run(["xdotool", "key", "space"], check=True)
@@ -223,39 +215,36 @@ def main():
         LIMITE, "\n".join(fautes))))
     signal.alarm(LIMITE)
     binaire, locales = sys.argv[1], sys.argv[2]
-    prive = tempfile.mkdtemp(prefix="vorn-orca-")
-    os.chmod(prive, 0o700)
-    # Everything of this session in one private place: Orca's settings, dconf, the runtime directory.
-    dossiers = ("HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR")
-    for var in dossiers:
-        os.environ[var] = os.path.join(prive, var.lower())
-        os.makedirs(os.environ[var], mode=0o700)
     if not os.path.exists(os.path.join(locales, "fr_FR.UTF-8")):  # made once, then renamed into place
         os.makedirs(locales, exist_ok=True)
         neuf = tempfile.mkdtemp(dir=locales)
         subprocess.run(["localedef", "-i", "fr_FR", "-f", "UTF-8", os.path.join(neuf, "fr_FR.UTF-8")], check=True)
         with contextlib.suppress(OSError):
             os.rename(os.path.join(neuf, "fr_FR.UTF-8"), os.path.join(locales, "fr_FR.UTF-8"))
-    # The accessibility bus names its socket after the display: without it, parallel runs would share one.
-    subprocess.run(["dbus-update-activation-environment", "DISPLAY", *dossiers], check=True)
-    subprocess.run(["gsettings", "set", "org.gnome.desktop.interface", "toolkit-accessibility", "true"], check=True)
-    francais = dict(os.environ, LOCPATH=locales, LANG="fr_FR.UTF-8", LC_ALL="fr_FR.UTF-8", LANGUAGE="fr")
-    journal = os.path.join(prive, "orca.log")
-    enfants = [subprocess.Popen([sys.executable, __file__, "--orca", journal, os.path.join(prive, "orca")],
-                                env=francais, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)]
-    try:
-        orca = Orca(journal)
-        attendre(lambda: os.path.exists(journal), "le journal d'Orca")
-        orca.entendu(0, "Lecteur d'écran activé")
-        pyatspi.Registry.registerEventListener(
-            lambda e: evenements.append((time.monotonic(), e.type, e.source.name if e.type.startswith("window:")
-                                         else "")), "object", "window", "focus")
-        enfants.append(subprocess.Popen([binaire], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")))
-        parcourir(orca, enfants[-1])
-    finally:
-        for p in reversed(enfants):
-            p.kill()
-        shutil.rmtree(prive, ignore_errors=True)
+    # Everything of this session in one private place: Orca's settings, dconf, the runtime directory.
+    with tempfile.TemporaryDirectory(prefix="vorn-orca-", ignore_cleanup_errors=True) as prive:
+        dossiers = ("HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR")
+        for var in dossiers:
+            os.environ[var] = os.path.join(prive, var.lower())
+            os.makedirs(os.environ[var], mode=0o700)
+        # The accessibility bus names its socket after the display: without it, parallel runs would share one.
+        subprocess.run(["dbus-update-activation-environment", "DISPLAY", *dossiers], check=True)
+        subprocess.run(["gsettings", "set", "org.gnome.desktop.interface", "toolkit-accessibility", "true"], check=True)
+        francais = dict(os.environ, LOCPATH=locales, LANG="fr_FR.UTF-8", LC_ALL="fr_FR.UTF-8", LANGUAGE="fr")
+        journal = os.path.join(prive, "orca.log")
+        enfants = [subprocess.Popen([sys.executable, __file__, "--orca", journal, os.path.join(prive, "orca")],
+                                    env=francais, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)]
+        try:
+            global orca
+            orca = Orca(journal)
+            attendre(lambda: os.path.exists(journal), "le journal d'Orca")
+            orca.entendu(0, "Lecteur d'écran activé")
+            pyatspi.Registry.registerEventListener(ecouter, "object", "window", "focus")
+            enfants.append(subprocess.Popen([binaire], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")))
+            parcourir(enfants[-1])
+        finally:
+            for p in reversed(enfants):
+                p.kill()
     sys.exit("ÉCHEC:\n" + "\n".join(fautes) if fautes else None)
 
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs a program on a real X server: Xvfb of the given size with a window manager (none when BUREAU_SANS_WM is
-# set), so that frames, placement and input timing are real.
+# Runs a program on Xvfb of the given size with a window manager (none if BUREAU_SANS_WM is set): real frames,
+# placement and input timing.
 #   bureau.sh WIDTHxHEIGHT SCALE clair|sombre|contraste POINTS|- PROGRAM [ARGS...]
 # "sombre" and "contraste" take the desktop's dark or high-contrast theme, and POINTS the desktop's font size,
 # through the GTK platform theme.
