@@ -185,10 +185,10 @@ def parcourir(programme):
     dit("space", "Niveau d'Agilité", "11")
     # An age that opens the fields of experience, whose count is read in its sentence, again after a tick.
     texte = dit(" ".join(["shift+Tab"] * 8) + " Down", "Champs d'Expérience - Vorn", "Champs d'Expérience à choisir")
-    compte = re.search(r"Il vous reste (\d+) Champs d'Expérience à choisir", texte)
-    if not compte:
+    nombre = re.search(r"Il vous reste (\d+) Champs d'Expérience à choisir", texte)
+    if not nombre:
         fautes.append("les champs d'expérience sans leur nombre: %s" % texte)
-    reste = int(compte.group(1)) if compte else 1
+    reste = int(nombre.group(1)) if nombre else 1
     dit("space", "cochée", "Il vous reste %d Champs d'Expérience à choisir." % (reste - 1))
     dit("shift+Tab", "Ok bouton")
     dit("space", "Age", "liste déroulante")
