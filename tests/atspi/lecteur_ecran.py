@@ -1,10 +1,7 @@
 #!/usr/bin/env python3
-"""A blind player's walk, heard through Orca, on the X server of bureau.sh:
-    bureau.sh ... dbus-run-session -- lecteur_ecran.py BINARY LOCALES
-
-Orca runs with no speech server and logs what it would say ("SPEECH OUTPUT: '...'"); the program is driven by
-keys only, and each step checks the words spoken since its keys. LOCALES is a folder where the French locale Orca
-speaks in is made once."""
+"""A blind player's walk on bureau.sh's X server: dbus-run-session -- lecteur_ecran.py BINARY LOCALES. Orca, with no
+speech server, logs what it would say; keys drive the program and each step checks the words spoken since its keys.
+LOCALES is a folder where the French locale Orca speaks in is made once."""
 import contextlib
 import math
 import os

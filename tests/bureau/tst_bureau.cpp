@@ -113,12 +113,10 @@ double contrasteBoite(QAbstractButton* b, QStyle::SubElement indicateur) {
     return meilleur;
 }
 
-// What a screen gets wrong on this desktop. The window: not centred by its outer size, frame and menu bar included,
-// on the screen's free area or on its owner's outer rectangle (at the top-left when too large), or not within that
-// free area. A control that scrolling cannot bring into view; a text, list entry or display value its place cannot
-// hold (the widget's font in the style's rectangles), or that reads at less than 4.5 : 1 (7 : 1 under a
-// high-contrast theme, where no grey of the program's own may be left); a box (check or option) below 3 : 1.
-// Disabled boxes are inactive controls, left out.
+// What a screen gets wrong on this desktop: not centred by its outer size on the free area or on its owner (top-left
+// when too large), or not within the free area; a control that scrolling cannot bring into view; a text, entry or
+// value its place cannot hold, or below 4.5 : 1 (7 : 1 and no grey of ours under a high-contrast theme); an enabled
+// box (check or option) below 3 : 1.
 QStringList defauts(QWidget* ecran, QWidget* proprietaire, bool eleve) {
     QStringList f;
     actif(ecran);
