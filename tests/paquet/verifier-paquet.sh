@@ -35,7 +35,8 @@ verifier() { # description, then the command that must succeed
 # Each PNG icon is a whole image of its folder's size.
 icones_png() {
     for t in 48 64 128 256; do
-        [[ "$(identify -format %wx%h "$racine/usr/share/icons/hicolor/${t}x$t/apps/$id.png")" == "${t}x$t" ]] || return 1
+        [[ "$(identify -format %wx%h "$racine/usr/share/icons/hicolor/${t}x$t/apps/$id.png")" == "${t}x$t" ]] ||
+            return 1
     done
 }
 # The desktop's own look-up, on a MIME database built from the package's entry alone.
