@@ -1,14 +1,11 @@
 #!/usr/bin/env python3
-"""A blind player's walk, heard through Orca: dbus-run-session -- lecteur_ecran.py BINARY LOCALES [--sans-wm]
-
-Orca runs with no speech server and logs what it would say ("SPEECH OUTPUT: '...'"); the program is
-driven by keys only, and each step checks the words spoken since its keys. LOCALES is a folder where
-the French locale Orca speaks in is made once."""
+"""A blind player's walk on bureau.sh's X server: dbus-run-session -- lecteur_ecran.py BINARY LOCALES. Orca, with no
+speech server, logs what it would say; keys drive the program and each step checks the words spoken since its keys.
+LOCALES is a folder where the French locale Orca speaks in is made once."""
 import contextlib
 import math
 import os
 import re
-import shutil
 import signal
 import subprocess
 import sys
@@ -23,8 +20,7 @@ OPERABLES = {"push button", "check box", "radio button", "combo box", "spin butt
 def lancer_orca(journal, preferences):
     """Orca itself, in this process: no speech server, its debug log written line by line."""
     from orca import debug
-    debug.debugLevel = debug.LEVEL_INFO
-    debug.eventDebugLevel = debug.LEVEL_OFF
+    debug.debugLevel, debug.eventDebugLevel = debug.LEVEL_INFO, debug.LEVEL_OFF
     debug.debugFile = open(journal, "w", buffering=1)
     from orca import orca
     sans_voix = {"speechServerFactory": None, "speechFactoryModules": [], "enableBraille": False,
@@ -69,10 +65,10 @@ class Orca:
         with open(self.journal, encoding="utf-8", errors="replace") as f:
             f.seek(self.lu)
             texte = f.read()
-        fin = texte.rfind("\n") + 1  # a line still being written waits for the next read
-        self.lu += len(texte[:fin].encode("utf-8"))
-        self.brut += texte[:fin]
-        for ligne in re.findall(r"SPEECH OUTPUT: '(.*)'(?: voice=\w+)? ?(?:\{.*|None)?$", texte[:fin], re.M):
+        texte = texte[:texte.rfind("\n") + 1]  # a line still being written waits for the next read
+        self.lu += len(texte.encode("utf-8"))
+        self.brut += texte
+        for ligne in re.findall(r"SPEECH OUTPUT: '(.*)'(?: voice=\w+)? ?(?:\{.*|None)?$", texte, re.M):
             self.paroles.append(ligne.replace("\u2019", "'"))
             self.horaires.append((time.monotonic(), self.paroles[-1]))
 
@@ -87,100 +83,72 @@ class Orca:
             texte = " | ".join(self.paroles[marque:])
             return texte if all(m in texte for m in mots) else None
         texte = attendre(dit, "Orca dit %s; il a dit: %s" % (mots, " | ".join(self.paroles[marque:])))
-        for m in sauf:
-            if m in texte:
-                fautes.append("Orca dit %r: %s" % (m, texte))
-        print("  entendu: %s" % texte)
+        fautes.extend("Orca dit %r: %s" % (m, texte) for m in sauf if m in texte)
         return texte
 
 
-def descendants(o):
-    for enfant in filter(None, o):
-        yield enfant
-        yield from descendants(enfant)
+def lire_fenetre(titre):
+    """Every operable control of a window has a name; no label or pane is nameless, no frame within."""
+    def fenetre():
+        app = next(a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "ZazUvureVorn")
+        return next((f for f in app if f is not None and f.name == titre and f.childCount), None)
+
+    def descendants(o):
+        for enfant in filter(None, o):
+            yield enfant
+            yield from descendants(enfant)
+    tout = list(descendants(attendre(fenetre, "la fenêtre « %s »" % titre)))
+    for o in tout:
+        role, nom = o.getRoleName(), o.name.strip()
+        if role in OPERABLES and o.getState().contains(pyatspi.STATE_SENSITIVE) and not nom:
+            fautes.append("%s: %s sans nom" % (titre, role))
+        if role == "frame" or role in ("label", "filler", "panel") and not nom:
+            fautes.append("%s: %s %r décoratif ou sans nom dans %r" % (titre, role, o.name, o.parent.name))
 
 
-def fenetre(titre):
-    app = next(a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "ZazUvureVorn")
-    return next((f for f in app if f is not None and f.name == titre and f.childCount), None)
+def ecouter(e):
+    evenements.append((time.monotonic(), e.type, e.source.name if e.type.startswith("window:") else ""))
 
 
-def attendre_calme():
-    """Pumps events until half a second passes without one (at most DELAI); returns how many came."""
-    fin, calme, vus = time.monotonic() + DELAI, time.monotonic() + 0.5, len(evenements)
+def dit(touches, *mots, sauf=(), taper=None):
+    """Keys, then the words Orca must say since them (and those it must not)."""
+    marque = orca.marque()
+    if taper:
+        subprocess.run(["xdotool", "type", "--delay", "60", taper], check=True)
+    if touches:
+        subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", "80", *touches.split()], check=True)
+    return orca.entendu(marque, *mots, sauf=sauf)
+
+
+def alt(lettre, *mots):
+    """Alt and a letter. A screen reader holds each key until it has seen it, but not the shortcut the chord
+    makes: a menu would open before the Alt press reaches the menu bar, which would then close it."""
+    debut = len(orca.brut)
+    subprocess.run(["xdotool", "keydown", "alt"], check=True)
+    attendre(lambda: orca.lire() or re.search(r"event_string=\(Alt_L\)[^^]*?CONSUME:", orca.brut[debut:]),
+             "Orca voyant Alt")
+    marque = orca.marque()
+    subprocess.run(["xdotool", "key", lettre, "keyup", "alt"], check=True)
+    return orca.entendu(marque, *mots)
+
+
+def compte(touches, *mots, plafond):
+    """The same, counting the accessibility events the keys bring until half a second passes without one."""
+    del evenements[:]
+    debut = time.monotonic()
+    texte = dit(touches, *mots)
+    fin, calme, vus = debut + DELAI, time.monotonic() + 0.5, len(evenements)
     while time.monotonic() < min(fin, calme):
         pomper()
         if len(evenements) != vus:
             vus, calme = len(evenements), time.monotonic() + 0.5
         time.sleep(0.02)
-    return vus
+    if vus > plafond:
+        fautes.append("%d événements pour « %s » (plafond %d)" % (vus, touches, plafond))
+    return texte, debut
 
 
-def ecouter(e):
-    nom = e.source.name if e.type.startswith("window:") else ""
-    evenements.append((time.monotonic(), e.type, nom))
-
-
-def lire(titre):
-    """Every operable control of a window has a name that is not its value; no label or pane is nameless."""
-    f = attendre(lambda: fenetre(titre), "la fenêtre « %s »" % titre)
-    tout = list(descendants(f))
-    for o in tout:
-        role = o.getRoleName()
-        if role in OPERABLES and o.getState().contains(pyatspi.STATE_SENSITIVE) and not o.name.strip():
-            fautes.append("%s: %s sans nom" % (titre, role))
-        if role == "frame" or role in ("label", "filler", "panel") and not o.name.strip():
-            fautes.append("%s: %s %r décoratif ou sans nom dans %r" % (titre, role, o.name, o.parent.name))
-    niveaux = [o for o in tout if o.getRoleName() == "spin button"]
-    for o in niveaux:
-        v, a = o.queryValue(), o.queryAction()
-        actions = {a.getName(i) for i in range(a.nActions)}
-        if (v.minimumValue, v.maximumValue) != (1, 15) or not {"Increase", "Decrease"} <= actions:
-            fautes.append("%s: bornes %s..%s, actions %s" % (o.name, v.minimumValue, v.maximumValue, actions))
-    if len(niveaux) != 24 or any(o.getRoleName() == "push button" and "niveau" in o.name for o in tout):
-        fautes.append("24 niveaux en boutons de réglage, sans boutons à part, attendus: %d" % len(niveaux))
-
-
-class Parcours:
-    def __init__(self, orca):
-        self.orca = orca
-
-    def __call__(self, touches, *mots, sauf=(), taper=None):
-        """Keys, then the words Orca must say since them (and those it must not)."""
-        marque = self.orca.marque()
-        if taper:
-            subprocess.run(["xdotool", "type", "--delay", "60", taper], check=True)
-        if touches:
-            subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", "80", *touches.split()], check=True)
-        print("%s%s" % (taper + " " if taper else "", touches))
-        return self.orca.entendu(marque, *mots, sauf=sauf)
-
-    def alt(self, lettre, *mots):
-        """Alt and a letter. A screen reader holds each key until it has seen it, but not the shortcut the
-        chord makes: a menu would open before the Alt press reaches the menu bar, which would then close it."""
-        debut = len(self.orca.brut)
-        subprocess.run(["xdotool", "keydown", "alt"], check=True)
-        attendre(lambda: self.orca.lire() or re.search(r"event_string=\(Alt_L\)[^^]*?CONSUME:", self.orca.brut[debut:]),
-                 "Orca voyant Alt")
-        marque = self.orca.marque()
-        subprocess.run(["xdotool", "key", lettre, "keyup", "alt"], check=True)
-        print("alt+" + lettre)
-        return self.orca.entendu(marque, *mots)
-
-    def compte(self, touches, *mots, plafond):
-        """The same, counting the accessibility events the keys bring."""
-        del evenements[:]
-        debut = time.monotonic()
-        texte = self(touches, *mots)
-        n = attendre_calme()
-        print("  %d événements" % n)
-        if n > plafond:
-            fautes.append("%d événements pour « %s » (plafond %d)" % (n, touches, plafond))
-        return texte, debut
-
-
-def parcourir(orca, programme):
-    dit = Parcours(orca)
+def parcourir(programme):
     dit("", "Accueil - Vorn", "Nom du joueur")
     dit("Return", "Choix - Vorn", "Nom du personnage", taper="jean")
     # Tab into the rank group lands on, and speaks, the chosen rank.
@@ -188,50 +156,49 @@ def parcourir(orca, programme):
     dit("Tab", "Continuer")
     # Buttons are pressed with Space, which acts on the release: a key the screen reader still holds when its
     # window goes would be dropped by the toolkit without being freed.
-    _, debut = dit.compte("space", "Création - Vorn", "Apparence liste déroulante", plafond=644)
+    _, debut = compte("space", "Création - Vorn", "Apparence liste déroulante", plafond=644)
     montree = next((t for t, quoi, nom in evenements if quoi == "window:activate" and nom == "Création - Vorn"),
                    debut)
     orca.lire()
     parle = next((t for t, dite in orca.horaires if t >= debut and "Création - Vorn" in dite), math.inf)
-    print("  fenêtre montrée -> première parole: %.2f s (touche -> parole %.2f s)" % (parle - montree, parle - debut))
     if parle - montree > 2:
         fautes.append("la feuille parle %.1f s après s'être montrée" % (parle - montree))
-    lire("Création - Vorn")
+    lire_fenetre("Création - Vorn")
     # A list is heard with its caption, role and entry, on focus and on "where am I".
     dit("Tab Tab Tab Tab Tab", "FOR liste déroulante", "5", "Points de génération restants : 3000")
     dit("KP_Enter", "FOR", "liste déroulante", "5")
     # A purchase speaks the new value, then the points left, from the list still focused.
-    dit.compte("End", "15", "Points de génération restants : 1650", plafond=10)
+    compte("End", "15", "Points de génération restants : 1650", plafond=10)
     dit("KP_Enter", "FOR", "liste déroulante", "15", sauf=("élément de liste",))
     dit("Tab End", "DEX", "15", "Points de génération restants : 300")
     dit("Tab End", "Erreur - Caractéristiques", "Vous n'avez pas assez de Points de Génération!!!")
     dit("space", "VOL", "liste déroulante", "5")
     # A skill taken: its state, its CB and the points left; then its level up to a refusal.
     dit("Tab Tab Tab", "Agilité case à cocher non cochée")
-    dit.compte("space", "cochée", "CB 16", "Points de génération restants : 200", plafond=10)
+    compte("space", "cochée", "CB 16", "Points de génération restants : 200", plafond=10)
     dit("Tab Up", "Niveau d'Agilité", "2", "Points de génération restants : 180")
     dit(" ".join(["Up"] * 9), "11", "Points de génération restants : 0")
     dit("Up", "Erreur - Niveau de Compétences", "Vous n'avez pas assez de Points de Génération!!!", sauf=("12",))
     dit("space", "Niveau d'Agilité", "11")
     # An age that opens the fields of experience, whose count is read in its sentence, again after a tick.
     texte = dit(" ".join(["shift+Tab"] * 8) + " Down", "Champs d'Expérience - Vorn", "Champs d'Expérience à choisir")
-    compte = re.search(r"Il vous reste (\d+) Champs d'Expérience à choisir", texte)
-    if not compte:
+    nombre = re.search(r"Il vous reste (\d+) Champs d'Expérience à choisir", texte)
+    if not nombre:
         fautes.append("les champs d'expérience sans leur nombre: %s" % texte)
-    reste = int(compte.group(1)) if compte else 1
+    reste = int(nombre.group(1)) if nombre else 1
     dit("space", "cochée", "Il vous reste %d Champs d'Expérience à choisir." % (reste - 1))
     dit("shift+Tab", "Ok bouton")
     dit("space", "Age", "liste déroulante")
     # A menu takes keys once open: each key waits for what the one before opened.
-    dit.alt("a", "Nouveau")
+    alt("a", "Nouveau")
     dit("Right", "À Propos")
     dit("Return", "À propos - Vorn", "Application : ZazUvureVorn", "Version : 1.0.0")
     dit("space", "Age")
     # The quit question answered No, then Yes.
-    dit.alt("a", "Nouveau")
+    alt("a", "Nouveau")
     dit("q", "Quitter", "Etes-vous sûr de vouloir quitter le programme ?", "Non bouton")
     dit("space", "Age")
-    dit.alt("a", "Nouveau")
+    alt("a", "Nouveau")
     dit("q", "Quitter")
     dit("Tab", "Oui bouton")
     subprocess.run(["xdotool", "key", "space"], check=True)
@@ -245,53 +212,36 @@ def main():
         LIMITE, "\n".join(fautes))))
     signal.alarm(LIMITE)
     binaire, locales = sys.argv[1], sys.argv[2]
-    prive = tempfile.mkdtemp(prefix="vorn-orca-")
-    os.chmod(prive, 0o700)
-    # Everything of this session in one private place: Orca's settings, dconf, the runtime directory.
-    for var, dossier in (("HOME", "maison"), ("XDG_CONFIG_HOME", "config"), ("XDG_DATA_HOME", "donnees"),
-                         ("XDG_CACHE_HOME", "cache"), ("XDG_RUNTIME_DIR", "run")):
-        os.environ[var] = os.path.join(prive, dossier)
-        os.makedirs(os.environ[var], mode=0o700)
     if not os.path.exists(os.path.join(locales, "fr_FR.UTF-8")):  # made once, then renamed into place
         os.makedirs(locales, exist_ok=True)
         neuf = tempfile.mkdtemp(dir=locales)
         subprocess.run(["localedef", "-i", "fr_FR", "-f", "UTF-8", os.path.join(neuf, "fr_FR.UTF-8")], check=True)
         with contextlib.suppress(OSError):
             os.rename(os.path.join(neuf, "fr_FR.UTF-8"), os.path.join(locales, "fr_FR.UTF-8"))
-    lecture, ecriture = os.pipe()  # Xvfb takes a free display and says which: no race with other servers
-    enfants = [subprocess.Popen(["Xvfb", "-displayfd", str(ecriture), "-screen", "0", "1280x1024x24", "-nolisten",
-                                 "tcp"], pass_fds=[ecriture], stderr=subprocess.DEVNULL)]
-    os.environ["DISPLAY"] = ":" + os.read(lecture, 16).decode().split()[0]
-    # The accessibility bus names its socket after the display: without it, parallel runs would share one.
-    subprocess.run(["dbus-update-activation-environment", *("%s=%s" % (v, os.environ[v]) for v in (
-        "DISPLAY", "HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"))], check=True)
-    subprocess.run(["gsettings", "set", "org.gnome.desktop.interface", "toolkit-accessibility", "true"], check=True)
-    francais = dict(os.environ, LOCPATH=locales, LANG="fr_FR.UTF-8", LC_ALL="fr_FR.UTF-8", LANGUAGE="fr")
-    journal = os.path.join(prive, "orca.log")
-    try:
-        if "--sans-wm" not in sys.argv:
-            wm = ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"]
-            for _ in range(3):  # openbox sometimes fails to open a display that has just come up
-                enfants.append(subprocess.Popen(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL))
-                attendre(lambda: enfants[-1].poll() is not None or
-                         b"window id" in subprocess.run(wm, capture_output=True).stdout, "openbox")
-                if enfants[-1].poll() is None:
-                    break
-            else:
-                sys.exit("ÉCHEC: openbox ne démarre pas")
-        enfants.append(subprocess.Popen([sys.executable, __file__, "--orca", journal, os.path.join(prive, "orca")],
-                                        env=francais, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-        orca = Orca(journal)
-        attendre(lambda: os.path.exists(journal), "le journal d'Orca")
-        orca.entendu(0, "Lecteur d'écran activé")
-        pyatspi.Registry.registerEventListener(ecouter, "object", "window", "focus")
-        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8")
-        enfants.append(subprocess.Popen([binaire], env=env))
-        parcourir(orca, enfants[-1])
-    finally:
-        for p in reversed(enfants):
-            p.kill()
-        shutil.rmtree(prive, ignore_errors=True)
+    # Everything of this session in one private place: Orca's settings, dconf, the runtime directory.
+    with tempfile.TemporaryDirectory(prefix="vorn-orca-", ignore_cleanup_errors=True) as prive:
+        dossiers = ("HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR")
+        for var in dossiers:
+            os.environ[var] = os.path.join(prive, var.lower())
+            os.makedirs(os.environ[var], mode=0o700)
+        # The accessibility bus names its socket after the display: without it, parallel runs would share one.
+        subprocess.run(["dbus-update-activation-environment", "DISPLAY", *dossiers], check=True)
+        subprocess.run(["gsettings", "set", "org.gnome.desktop.interface", "toolkit-accessibility", "true"], check=True)
+        francais = dict(os.environ, LOCPATH=locales, LANG="fr_FR.UTF-8", LC_ALL="fr_FR.UTF-8", LANGUAGE="fr")
+        journal = os.path.join(prive, "orca.log")
+        enfants = [subprocess.Popen([sys.executable, __file__, "--orca", journal, os.path.join(prive, "orca")],
+                                    env=francais, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)]
+        try:
+            global orca
+            orca = Orca(journal)
+            attendre(lambda: os.path.exists(journal), "le journal d'Orca")
+            orca.entendu(0, "Lecteur d'écran activé")
+            pyatspi.Registry.registerEventListener(ecouter, "object", "window", "focus")
+            enfants.append(subprocess.Popen([binaire], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")))
+            parcourir(enfants[-1])
+        finally:
+            for p in reversed(enfants):
+                p.kill()
     sys.exit("ÉCHEC:\n" + "\n".join(fautes) if fautes else None)
 
 

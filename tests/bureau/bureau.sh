@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Runs a test program on a real X server: Xvfb of the given size with a
-# window manager, so that frames, placement and input timing are real.
+# Runs a program on Xvfb of the given size with a window manager (none if BUREAU_SANS_WM is set): real frames,
+# placement and input timing.
 #   bureau.sh WIDTHxHEIGHT SCALE clair|sombre|contraste POINTS|- PROGRAM [ARGS...]
-# "sombre" and "contraste" take the desktop's dark or high-contrast theme, and
-# POINTS the desktop's font size, through the GTK platform theme.
+# "sombre" and "contraste" take the desktop's dark or high-contrast theme, and POINTS the desktop's font size,
+# through the GTK platform theme.
 set -euo pipefail
 taille="$1" echelle="$2" theme="$3" points="$4"
 shift 4
@@ -20,23 +20,19 @@ if [[ "$points" != - ]]; then
 fi
 trap 'kill "${wm_pid:-}" "${x_pid:-}" 2>/dev/null || true; rm -rf "$runtime"' EXIT
 
-# Xvfb picks a free display itself and writes its number once ready: no
-# race with the other X servers of the machine.
+# Xvfb picks a free display itself and writes its number once ready: no race with the other X servers.
 Xvfb -displayfd 3 -screen 0 "${taille}x24" -nolisten tcp 3>"$runtime/affichage" 2>/dev/null &
 x_pid=$!
 for _ in $(seq 200); do [[ -s "$runtime/affichage" ]] && break; sleep 0.05; done
 export DISPLAY=":$(head -n 1 "$runtime/affichage")"
 # The window manager, started again should it die while starting.
-wm_pret() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+wm_pret() { [[ -n "${BUREAU_SANS_WM:-}" ]] || xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
 for _ in 1 2 3; do
+    wm_pret && break
+    kill "${wm_pid:-}" 2>/dev/null || true
     openbox --sm-disable >"$runtime/openbox.log" 2>&1 &
     wm_pid=$!
-    for _ in $(seq 150); do
-        wm_pret && break 2
-        kill -0 "$wm_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill "$wm_pid" 2>/dev/null || true
+    for _ in $(seq 150); do wm_pret || ! kill -0 "$wm_pid" 2>/dev/null && break; sleep 0.1; done
 done
 wm_pret || { echo "bureau.sh: no window manager" >&2; cat "$runtime/openbox.log" >&2; exit 1; }
 

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Runs tst_disque on a small tmpfs of its own, in a private mount namespace so
-# that nothing outside sees it: as root directly, otherwise as root of a new
-# user namespace (unshare -r). Exit 77 (skipped) when neither is allowed here.
+# Runs tst_disque on a small tmpfs of its own, in a private mount namespace that nothing outside sees: as root
+# directly, otherwise as root of a new user namespace. Exit 77 (skipped) when neither is allowed here.
 set -euo pipefail
 programme="${1:?usage: disque-plein.sh TST_DISQUE}"
-
-sous_tmpfs() {
-    # shellcheck disable=SC2016
-    unshare "$@" --mount --propagation private sh -c '
+for racine in "" --map-root-user; do
+    # shellcheck disable=SC2086 # no option at all as root
+    unshare $racine --mount --propagation private true 2>/dev/null || continue
+    # shellcheck disable=SC2016,SC2086
+    exec unshare $racine --mount --propagation private sh -c '
         dossier="$(mktemp -d)"
         mount -t tmpfs -o size=4m,mode=0700 tmpfs "$dossier" || exit 77
         VORN_DISQUE="$dossier" "$0"
@@ -15,13 +15,6 @@ sous_tmpfs() {
         umount "$dossier"
         rmdir "$dossier"
         exit "$statut"' "$programme"
-}
-
-if unshare --mount --propagation private true 2>/dev/null; then
-    sous_tmpfs
-elif unshare --map-root-user --mount --propagation private true 2>/dev/null; then
-    sous_tmpfs --map-root-user
-else
-    echo "No mount namespace allowed here (neither root nor user namespaces): the full-disk test cannot run." >&2
-    exit 77
-fi
+done
+echo "No mount namespace allowed here (neither root nor user namespaces): the full-disk test cannot run." >&2
+exit 77
