@@ -30,6 +30,9 @@ cmake_language(DEFER CALL vorn_windows_cibles)
 function(vorn_windows_cibles)
   # A window program: no console opens beside it.
   set_target_properties(ZazUvureVorn PROPERTIES WIN32_EXECUTABLE ON)
+  # Stripped by the linker, with no link time written in: the zip and the installer then carry the
+  # very same file (stripping a Windows program afterwards stamps it with the time of stripping).
+  target_link_options(ZazUvureVorn PRIVATE -s LINKER:--no-insert-timestamp)
 
   # The emblem as the .exe's icon, drawn at the sizes Explorer asks for.
   set(_dir ${CMAKE_BINARY_DIR}/icone)
