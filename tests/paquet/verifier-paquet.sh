@@ -6,7 +6,8 @@ if [[ "${1:-}" == --fenetre ]]; then # run on an X server: PROGRAM XDG_RUNTIME_D
     xwininfo -root >/dev/null || exit 2 # display number taken by a concurrent server
     XDG_RUNTIME_DIR="$3" "$2" &
     for _ in $(seq 50); do
-        xwininfo -root -tree | grep -q '"Accueil - Vorn"' && { kill $!; exit 0; }
+        # Read whole: under pipefail, grep -q leaving early would fail xwininfo with SIGPIPE.
+        [[ "$(xwininfo -root -tree)" == *'"Accueil - Vorn"'* ]] && { kill $!; exit 0; }
         sleep 0.2
     done
     kill $!
