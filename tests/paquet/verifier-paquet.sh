@@ -28,15 +28,10 @@ verifier() {
         sed 's/^/    /' "$dir/sortie"
     fi
 }
-# A line of the file matches each pattern.
+# A line of file $1 matches each pattern.
 dans() {
-    local motif
-    for motif in "${@:2}"; do grep -q -- "$motif" "$1" || { echo "no $motif"; return 1; }; done
-}
-icones() {
-    for t in 48 64 128 256; do
-        [[ "$(identify -format %wx%h "$s/icons/hicolor/${t}x$t/apps/$id.png")" == "${t}x$t" ]] || return 1
-    done
+    local m
+    for m in "${@:2}"; do grep -q -- "$m" "$1" || { echo "no $m"; return 1; }; done
 }
 # The desktop's own look-up, on a MIME database made of the package's entry alone.
 type_agent() {
@@ -49,16 +44,6 @@ schema_accepte_les_agents() {
 for f in sys.argv[2:]: jsonschema.Draft202012Validator(json.load(open(sys.argv[1]))).validate(json.load(open(f)))' \
         "$s/zazuvurevorn/zazuvurevorn-agent.schema.json" "$src"/tests/fuzz/corpus/*.vorn
 }
-# metainfo's latest release and the changelog's top entry.
-notes_a_la_version() {
-    [[ "$(grep -m1 '<release ' "$meta")" == *"version=\"$version\""* ]] &&
-        [[ "$(zcat "$s/doc/zazuvurevorn/changelog.gz" | sed -n 1p)" == "zazuvurevorn ($version)"* ]]
-}
-dependances() {
-    local d p
-    d="$(dpkg-deb -f "$deb" Depends)"
-    for p in libqt6widgets6 libc6 qt6-translations-l10n fonts-dejavu-core; do [[ "$d" == *$p* ]] || return 1; done
-}
 # On an X server of its own with a window manager, as a player's desktop.
 fenetre_accueil() {
     mkdir -m 700 "$dir/xdg" &&
@@ -66,7 +51,8 @@ fenetre_accueil() {
 }
 
 verifier test -x "$programme" -a -s "$s/icons/hicolor/scalable/apps/$id.svg" -a -s "$s/man/man6/ZazUvureVorn.6.gz"
-verifier icones
+verifier test "$(identify -format '%wx%h ' "$s"/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/$id.png)" = \
+    "48x48 64x64 128x128 256x256 "
 verifier desktop-file-validate "$app"
 verifier dans "$app" '^Exec=ZazUvureVorn %f$' '^MimeType=application/x-zazuvurevorn-agent;$' "^Icon=$id\$"
 # Wayland desktops find the entry, hence the icon, by the name the program gives.
@@ -77,8 +63,11 @@ verifier type_agent
 verifier schema_accepte_les_agents
 verifier dans "$s/doc/zazuvurevorn/copyright" '^License: GPL-3+$'
 verifier test "$(dpkg-deb -f "$deb" Package Section | tr '\n' ' ')" = "Package: zazuvurevorn Section: games "
-verifier notes_a_la_version
-verifier dependances
+# The release notes follow the version: metainfo's latest release, the changelog's top entry.
+verifier dans <(grep -m1 '<release ' "$meta") "version=\"$version\""
+verifier dans <(zcat "$s/doc/zazuvurevorn/changelog.gz" | sed -n 1p) "^zazuvurevorn ($version)"
+dpkg-deb -f "$deb" Depends >"$dir/dependances"
+verifier dans "$dir/dependances" libqt6widgets6 libc6 qt6-translations-l10n fonts-dejavu-core
 verifier lintian --fail-on error,warning "$deb"
 # Against an empty package database: everything it needs comes from the archive.
 : >"$dir/etat"

@@ -10,28 +10,20 @@ rm -rf "$captures" && mkdir -p "$captures"
 fautes=0
 faute() { echo "ÉCHEC : $*" >&2; fautes=$((fautes + 1)); }
 capture() { sleep 1; import -window root "$captures/$1.png"; }
-# Until the command succeeds, for up to $1 s.
-attendre() {
+attendre() { # until the command succeeds, for up to $1 s
     local fin=$((SECONDS + $1))
-    until "${@:2}"; do
-        ((SECONDS <= fin)) || return 1
-        sleep 0.1
-    done
+    until "${@:2}"; do ((SECONDS <= fin)) || return 1; sleep 0.1; done
 }
 # Read whole: a reader leaving early could fail xdotool with SIGPIPE.
 trouver() { id="$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)"; }
 fermee() { ! trouver "$1"; }
-# A window of that title (within $3 s, 30 by default): screenshot $2, print its id.
-fenetre() {
-    attendre "${3:-30}" trouver "$1" || { capture echec; echo "ÉCHEC : pas de fenêtre « $1 »" >&2; exit 1; }
-    capture "$2"
-    echo "${id%%$'\n'*}"
-}
 touche() { xdotool key --clearmodifiers --delay 80 "$@"; sleep 0.3; }
-# A box $1 waited for, screenshot $2, then keys.
-boite() {
-    fenetre "$1" "$2" >/dev/null
-    touche "${@:3}"
+# The window of title $1 ($id), screenshot $2, then keys.
+fenetre() {
+    attendre 60 trouver "$1" || { capture echec; echo "ÉCHEC : pas de fenêtre « $1 »" >&2; exit 1; }
+    id="${id%%$'\n'*}"
+    capture "$2"
+    (($# < 3)) || touche "${@:3}"
 }
 taper() { xdotool type --delay 60 "$1"; }
 cliquer() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; }
@@ -45,19 +37,16 @@ dossier="$(chemin -u "$(variable LOCALAPPDATA)\\Programs\\ZazUvureVorn")"
 lien="$(chemin -u "$(variable APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs")/ZazUvureVorn.lnk"
 classes='HKCU\Software\Classes'
 desinstallation='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\ZazUvureVorn'
-for f in "$dossier"/{Desinstaller.exe,ZazUvureVorn.exe,README.txt,LICENSE.txt} "$lien"; do
-    [[ -f "$f" ]] || faute "pas de $f"
-done
-[[ "$(registre "$classes\\.vorn" /ve)" == *ZazUvureVorn.Agent* ]] || faute "les .vorn ne sont pas associés"
+for f in Desinstaller.exe ZazUvureVorn.exe README.txt LICENSE.txt; do [[ -f $dossier/$f ]] || faute "$f"; done
+[[ -f $lien ]] || faute "$lien"
+[[ "$(registre "$classes\\.vorn" /ve)" == *ZazUvureVorn.Agent* ]] || faute ".vorn non associés"
 [[ "$(registre "$desinstallation" /v UninstallString)" ]] || faute "pas de désinstallation"
 (cd "$travail" && unzip -q "$sortie"/ZazUvureVorn-*-win64.zip)
-for f in ZazUvureVorn.exe README.txt LICENSE.txt; do
-    cmp -s "$travail"/ZazUvureVorn-*/"$f" "$dossier/$f" || faute "$f diffère du zip"
-done
+for f in ZazUvureVorn.exe README.txt LICENSE.txt; do cmp "$travail"/ZazUvureVorn-*/"$f" "$dossier/$f" || faute zip; done
 
 # Windows' save dialog $1 (screenshot $3) writes $2. Wine's edit boxes take no Ctrl+A.
 enregistrer_sous() {
-    boite "$1" "$3" Home shift+End
+    fenetre "$1" "$3" Home shift+End
     taper "$(chemin -w "$travail")\\$2"
     touche Return
     attendre 10 test -s "$travail/$2" || faute "$2 non écrit"
@@ -69,7 +58,7 @@ exporter_pdf() {
     local texte attendu
     texte="$(pdftotext -raw "$travail/$1" - | tr -s ' \n' ' ')" || faute "pdftotext ne lit pas $1"
     for attendu in "Fiche d'agent" "Nom du Joueur JEAN Nom du Personnage BOND" "FOR 15 DEX 15 VOL 5"; do
-        [[ "$texte" == *"$attendu"* ]] || faute "$1 sans « $attendu »"
+        [[ "$texte" == *"$attendu"* ]] || faute "$1 : $attendu"
     done
     # Wine leaves the keyboard with the closed dialog.
     xdotool windowactivate --sync "$feuille"
@@ -77,7 +66,7 @@ exporter_pdf() {
 # "o" answers the French "&Oui" (not Qt's own "&Yes").
 quitter() {
     touche alt+a q
-    boite Quitter quitter o
+    fenetre Quitter quitter o
     if ! attendre 10 fermee "Création - Vorn"; then
         faute "« o » ne quitte pas"
     elif ! timeout 10 tail --pid="$programme" -f /dev/null || ! wait "$programme"; then
@@ -88,17 +77,19 @@ quitter() {
 # Points: the controls' centres (twips / 15).
 "${wine[@]}" "$dossier/ZazUvureVorn.exe" &
 programme=$!
-accueil="$(fenetre "Accueil - Vorn" accueil 60)"
+fenetre "Accueil - Vorn" accueil
+accueil=$id
 cliquer "$accueil" 100 188 # Continuer, no name given
-boite "Erreur - Nom du Joueur" erreur-nom Return
+fenetre "Erreur - Nom du Joueur" erreur-nom Return
 cliquer "$accueil" 228 132 # the name box
 taper jean
 touche Return
-choix="$(fenetre "Choix - Vorn" choix)"
-cliquer "$choix" 296 28 # the character's name
+fenetre "Choix - Vorn" choix
+cliquer "$id" 296 28 # the character's name
 taper bond
-cliquer "$choix" 168 340 # Continuer
-feuille="$(fenetre "Création - Vorn" fiche)"
+cliquer "$id" 168 340 # Continuer
+fenetre "Création - Vorn" fiche
+feuille=$id
 # The sheet's fixed 536 pixels sit under the menu bar.
 haut=$(($(xdotool getwindowgeometry --shell "$feuille" | sed -n 's/^HEIGHT=//p') - 536))
 # FOR and DEX to 15 take 2700 of 3000 points, VOL is refused.
@@ -106,13 +97,13 @@ for i in 0 1 2; do
     cliquer "$feuille" $((46 + 60 * i)) $((haut + 86))
     touche End Return
 done
-boite "Erreur - Caractéristiques" depassement Return
+fenetre "Erreur - Caractéristiques" depassement Return
 cliquer "$feuille" 756 $((haut + 26)) # Age
 touche Down Return
-boite "Champs d'Expérience - Vorn" champs Return
+fenetre "Champs d'Expérience - Vorn" champs Return
 fermee "Champs d'Expérience - Vorn" || faute "champs d'expérience ouverts"
 touche alt+a Right Return
-boite "À propos - Vorn" apropos Return
+fenetre "À propos - Vorn" apropos Return
 exporter_pdf fiche.pdf
 touche ctrl+s
 enregistrer_sous "Enregistrer l'agent" bond.vorn enregistrer
@@ -125,7 +116,8 @@ commande="$(registre "$classes\\ZazUvureVorn.Agent\\shell\\open\\command" /ve | 
 [[ "$commande" =~ ^\"([^\"]+)\"\ \"%1\"$ ]] || faute "commande d'ouverture des .vorn : $commande"
 "${wine[@]}" "$(chemin -u "${BASH_REMATCH[1]}")" "$(chemin -w "$travail/bond.vorn")" &
 programme=$!
-feuille="$(fenetre "Création - Vorn" fiche-rouverte 60)"
+fenetre "Création - Vorn" fiche-rouverte
+feuille=$id
 exporter_pdf rouverte.pdf
 quitter
 wineserver -w
@@ -133,6 +125,5 @@ wineserver -w
 "${wine[@]}" "$dossier/Desinstaller.exe" /S
 wineserver -w
 [[ ! -e "$dossier" && ! -e "$lien" ]] || faute "fichiers laissés"
-[[ -z "$(registre "$classes\\.vorn" /ve)$(registre "$desinstallation" /v UninstallString)" ]] ||
-    faute "clés laissées"
+[[ -z "$(registre "$classes\\.vorn" /ve)$(registre "$desinstallation" /v UninstallString)" ]] || faute "clés laissées"
 ((fautes == 0))
