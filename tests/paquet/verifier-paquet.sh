@@ -4,13 +4,10 @@ set -uo pipefail
 if [[ "${1:-}" == --fenetre ]]; then # on an X server: PROGRAM XDG_RUNTIME_DIR
     xwininfo -root >/dev/null || exit 2 # display number taken by a concurrent server
     XDG_RUNTIME_DIR="$3" "$2" &
-    for _ in $(seq 50); do
-        # Read whole: under pipefail, grep -q leaving early would fail xwininfo with SIGPIPE.
-        [[ "$(xwininfo -root -tree)" == *'"Accueil - Vorn"'* ]] && { kill $!; exit 0; }
-        sleep 0.2
-    done
+    vue=1 # the window list read whole: under pipefail, grep -q leaving early would fail xwininfo with SIGPIPE
+    for _ in $(seq 50); do [[ "$(xwininfo -root -tree)" == *'"Accueil - Vorn"'* ]] && vue=0 && break; sleep 0.2; done
     kill $!
-    exit 1
+    exit $vue
 fi
 deb="$(realpath "${1:?usage: verifier-paquet.sh PAQUET.deb}")"
 src="$(cd "$(dirname "$0")/../.." && pwd)"
@@ -18,7 +15,7 @@ id=org.zazuvurevorn.zazuvurevorn
 dir="$(mktemp -d)"
 trap 'rm -rf "$dir"' EXIT
 dpkg-deb -x "$deb" "$dir" || exit 1
-s="$dir/usr/share" programme="$dir/usr/games/ZazUvureVorn" version="$(dpkg-deb -f "$deb" Version)"
+s="$dir/usr/share" h="$s/icons/hicolor" programme="$dir/usr/games/ZazUvureVorn" version="$(dpkg-deb -f "$deb" Version)"
 app="$s/applications/$id.desktop" meta="$s/metainfo/$id.metainfo.xml"
 failed=0
 verifier() {
@@ -28,13 +25,11 @@ verifier() {
         sed 's/^/    /' "$dir/sortie"
     fi
 }
-# A line of file $1 matches each pattern.
-dans() {
+dans() { # a line of file $1 matches each pattern
     local m
     for m in "${@:2}"; do grep -q -- "$m" "$1" || { echo "no $m"; return 1; }; done
 }
-# The desktop's own look-up, on a MIME database made of the package's entry alone.
-type_agent() {
+type_agent() { # the desktop's own look-up, on a MIME database made of the package's entry alone
     update-mime-database "$s/mime" && dans "$s/mime/packages/$id.xml" '<sub-class-of type="application/json"/>' &&
         [[ "$(env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION XDG_DATA_HOME="$s" XDG_DATA_DIRS=/usr/share \
             xdg-mime query filetype "$src/tests/fuzz/corpus/agent.vorn")" == application/x-zazuvurevorn-agent ]]
@@ -44,15 +39,13 @@ schema_accepte_les_agents() {
 for f in sys.argv[2:]: jsonschema.Draft202012Validator(json.load(open(sys.argv[1]))).validate(json.load(open(f)))' \
         "$s/zazuvurevorn/zazuvurevorn-agent.schema.json" "$src"/tests/fuzz/corpus/*.vorn
 }
-# On an X server of its own with a window manager, as a player's desktop.
-fenetre_accueil() {
+fenetre_accueil() { # on an X server of its own with a window manager, as a player's desktop
     mkdir -m 700 "$dir/xdg" &&
         "$src/tests/bureau/bureau.sh" 800x600 1 clair - bash "$0" --fenetre "$programme" "$dir/xdg"
 }
 
-verifier test -x "$programme" -a -s "$s/icons/hicolor/scalable/apps/$id.svg" -a -s "$s/man/man6/ZazUvureVorn.6.gz"
-verifier test "$(identify -format '%wx%h ' "$s"/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/$id.png)" = \
-    "48x48 64x64 128x128 256x256 "
+verifier test -x "$programme" -a -s "$h/scalable/apps/$id.svg" -a -s "$s/man/man6/ZazUvureVorn.6.gz"
+verifier test "$(identify -format '%wx%h ' "$h"/*/apps/$id.png)" = "128x128 256x256 48x48 64x64 "
 verifier desktop-file-validate "$app"
 verifier dans "$app" '^Exec=ZazUvureVorn %f$' '^MimeType=application/x-zazuvurevorn-agent;$' "^Icon=$id\$"
 # Wayland desktops find the entry, hence the icon, by the name the program gives.

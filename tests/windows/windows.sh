@@ -15,13 +15,12 @@ attendre() { # until the command succeeds, for up to $1 s
     until "${@:2}"; do ((SECONDS <= fin)) || return 1; sleep 0.1; done
 }
 # Read whole: a reader leaving early could fail xdotool with SIGPIPE.
-trouver() { id="$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)"; }
+trouver() { id="$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" && id="${id%%$'\n'*}"; }
 fermee() { ! trouver "$1"; }
 touche() { xdotool key --clearmodifiers --delay 80 "$@"; sleep 0.3; }
 # The window of title $1 ($id), screenshot $2, then keys.
 fenetre() {
     attendre 60 trouver "$1" || { capture echec; echo "ÉCHEC : pas de fenêtre « $1 »" >&2; exit 1; }
-    id="${id%%$'\n'*}"
     capture "$2"
     (($# < 3)) || touche "${@:3}"
 }
@@ -42,46 +41,39 @@ for f in Desinstaller.exe ZazUvureVorn.exe README.txt LICENSE.txt; do [[ -f $dos
 [[ "$(registre "$classes\\.vorn" /ve)" == *ZazUvureVorn.Agent* ]] || faute ".vorn non associés"
 [[ "$(registre "$desinstallation" /v UninstallString)" ]] || faute "pas de désinstallation"
 (cd "$travail" && unzip -q "$sortie"/ZazUvureVorn-*-win64.zip)
-for f in ZazUvureVorn.exe README.txt LICENSE.txt; do cmp "$travail"/ZazUvureVorn-*/"$f" "$dossier/$f" || faute zip; done
+cmp "$travail"/ZazUvureVorn-*/ZazUvureVorn.exe "$dossier/ZazUvureVorn.exe" || faute "le zip diffère"
 
-# Windows' save dialog $1 (screenshot $3) writes $2. Wine's edit boxes take no Ctrl+A.
+# Keys, then Windows' save dialog $1 (screenshot $3) writes $2. Wine's edit boxes take no Ctrl+A, and the
+# keyboard stays with the closed dialog.
 enregistrer_sous() {
+    touche "${@:4}"
     fenetre "$1" "$3" Home shift+End
     taper "$(chemin -w "$travail")\\$2"
     touche Return
     attendre 10 test -s "$travail/$2" || faute "$2 non écrit"
+    xdotool windowactivate --sync "$feuille"
 }
 exporter_pdf() {
-    touche alt+a p
-    enregistrer_sous "Exporter en PDF" "$1" exporter
+    enregistrer_sous "Exporter en PDF" "$1" exporter alt+a p
     sleep 1
-    local texte attendu
     texte="$(pdftotext -raw "$travail/$1" - | tr -s ' \n' ' ')" || faute "pdftotext ne lit pas $1"
     for attendu in "Fiche d'agent" "Nom du Joueur JEAN Nom du Personnage BOND" "FOR 15 DEX 15 VOL 5"; do
         [[ "$texte" == *"$attendu"* ]] || faute "$1 : $attendu"
     done
-    # Wine leaves the keyboard with the closed dialog.
-    xdotool windowactivate --sync "$feuille"
 }
 # "o" answers the French "&Oui" (not Qt's own "&Yes").
 quitter() {
     touche alt+a q
     fenetre Quitter quitter o
-    if ! attendre 10 fermee "Création - Vorn"; then
-        faute "« o » ne quitte pas"
-    elif ! timeout 10 tail --pid="$programme" -f /dev/null || ! wait "$programme"; then
-        faute "fin du programme"
-    fi
+    attendre 10 fermee "Création - Vorn" || faute "« o » ne quitte pas"
+    { timeout 10 tail --pid="$programme" -f /dev/null && wait "$programme"; } || faute "fin du programme"
 }
 
 # Points: the controls' centres (twips / 15).
 "${wine[@]}" "$dossier/ZazUvureVorn.exe" &
 programme=$!
 fenetre "Accueil - Vorn" accueil
-accueil=$id
-cliquer "$accueil" 100 188 # Continuer, no name given
-fenetre "Erreur - Nom du Joueur" erreur-nom Return
-cliquer "$accueil" 228 132 # the name box
+cliquer "$id" 228 132 # the name box
 taper jean
 touche Return
 fenetre "Choix - Vorn" choix
@@ -101,14 +93,11 @@ fenetre "Erreur - Caractéristiques" depassement Return
 cliquer "$feuille" 756 $((haut + 26)) # Age
 touche Down Return
 fenetre "Champs d'Expérience - Vorn" champs Return
-fermee "Champs d'Expérience - Vorn" || faute "champs d'expérience ouverts"
 touche alt+a Right Return
 fenetre "À propos - Vorn" apropos Return
 exporter_pdf fiche.pdf
-touche ctrl+s
-enregistrer_sous "Enregistrer l'agent" bond.vorn enregistrer
+enregistrer_sous "Enregistrer l'agent" bond.vorn enregistrer ctrl+s
 grep -q '"BOND"' "$travail/bond.vorn" || faute "l'agent enregistré sans BOND"
-xdotool windowactivate --sync "$feuille"
 quitter
 
 # Opened as Explorer would, by the registered command (Wine 8's shell does not see it).
