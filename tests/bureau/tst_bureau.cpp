@@ -103,6 +103,9 @@ double contrasteBoite(QAbstractButton* b, QStyle::SubElement indicateur) {
     return meilleur;
 }
 
+constexpr QPalette::ColorRole Textes[]{QPalette::Text, QPalette::WindowText, QPalette::ButtonText};
+constexpr QPalette::ColorRole Fonds[]{QPalette::Base, QPalette::Window, QPalette::Button};
+
 // What a screen gets wrong here: not centred by its outer size on the free area or its owner (top-left when too
 // large), or past the free area; a control that scrolling cannot bring into view; a text its place cannot hold;
 // text below 4.5 : 1 (7 : 1 and none of our greys under a high-contrast theme); an enabled box below 3 : 1.
@@ -146,14 +149,20 @@ QStringList defauts(QWidget* ecran, QWidget* proprietaire, bool eleve) {
             f << w->objectName() + u" inaccessible"_s;
 
         const QStyle* st = w->style();
-        QPalette::ColorRole texte = QPalette::Text, fond = QPalette::Base; // as in fields and lists
+        int sorte = 0; // the text's and background's roles: as in fields and lists, on the window, on a button
+        if (auto* g = qobject_cast<QGroupBox*>(w)) {
+            QStyleOptionGroupBox o;
+            o.initFrom(g);
+            o.text = g->title();
+            o.subControls = QStyle::SC_GroupBoxLabel;
+            tenir(g, g->title(), st->subControlRect(QStyle::CC_GroupBox, &o, QStyle::SC_GroupBoxLabel, g) & g->rect());
+        }
         if (auto* l = qobject_cast<QLabel*>(w)) {
             const int m = l->margin() + std::max(0, l->indent());
             tenir(l, l->text(), l->contentsRect() - QMargins(m, m, m, m),
                   int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0));
             if (l->text().isEmpty()) continue;
-            texte = QPalette::WindowText;
-            fond = QPalette::Window;
+            sorte = 1;
         } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
             QStyleOptionButton o;
             o.initFrom(b);
@@ -163,15 +172,13 @@ QStringList defauts(QWidget* ecran, QWidget* proprietaire, bool eleve) {
                                  : option ? QStyle::SE_RadioButtonContents
                                           : QStyle::SE_PushButtonContents;
             if (!qobject_cast<QToolButton*>(b)) tenir(b, b->text(), st->subElementRect(contenu, &o, b));
-            texte = QPalette::ButtonText;
-            fond = QPalette::Button;
+            sorte = 2;
             if (!qobject_cast<QPushButton*>(b)) {
                 if (!b->isEnabled()) continue;
                 const auto boite = coche ? QStyle::SE_CheckBoxIndicator : QStyle::SE_RadioButtonIndicator;
                 if ((coche || option) && contrasteBoite(b, boite) < 3) f << w->objectName() + u" (case)"_s;
                 if (b->text().isEmpty()) continue;
-                texte = QPalette::WindowText;
-                fond = QPalette::Window;
+                sorte = 1;
             }
         } else if (auto* c = qobject_cast<QComboBox*>(w)) {
             QStyleOptionComboBox o;
@@ -179,8 +186,7 @@ QStringList defauts(QWidget* ecran, QWidget* proprietaire, bool eleve) {
             o.frame = c->hasFrame();
             const QRect champ = st->subControlRect(QStyle::CC_ComboBox, &o, QStyle::SC_ComboBoxEditField, c);
             for (int i = 0; i < c->count(); ++i) tenir(c, c->itemText(i), champ);
-            texte = QPalette::ButtonText;
-            fond = QPalette::Button;
+            sorte = 2;
         } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
             QStyleOptionFrame o;
             o.initFrom(e);
@@ -191,21 +197,14 @@ QStringList defauts(QWidget* ecran, QWidget* proprietaire, bool eleve) {
         } else if (auto* lst = qobject_cast<QListWidget*>(w)) {
             for (int i = 0; i < lst->count(); ++i) tenir(lst, lst->item(i)->text(), lst->viewport()->rect());
         } else {
-            if (auto* g = qobject_cast<QGroupBox*>(w)) {
-                QStyleOptionGroupBox o;
-                o.initFrom(g);
-                o.text = g->title();
-                o.subControls = QStyle::SC_GroupBoxLabel;
-                tenir(g, g->title(),
-                      st->subControlRect(QStyle::CC_GroupBox, &o, QStyle::SC_GroupBoxLabel, g) & g->rect());
-            }
             continue;
         }
         const QWidget* derriere = w; // whose palette paints the background
-        while (texte == QPalette::WindowText && !derriere->autoFillBackground() && !derriere->isWindow())
+        while (sorte == 1 && !derriere->autoFillBackground() && !derriere->isWindow())
             derriere = derriere->parentWidget();
         const QPalette::ColorGroup groupe = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
-        const double r = contraste(w->palette().color(groupe, texte), derriere->palette().color(groupe, fond));
+        const double r =
+            contraste(w->palette().color(groupe, Textes[sorte]), derriere->palette().color(groupe, Fonds[sorte]));
         if (r < (eleve ? 7 : 4.5)) f << u"%1: %2"_s.arg(w->objectName()).arg(r, 0, 'f', 2);
     }
     return f;
@@ -310,7 +309,6 @@ private slots:
         p.module.PtGeneration = static_cast<std::int16_t>(CoutNiveau * payables);
         f->feuille.CalculPoints();
         f->Afficher();
-        const QStringList formules{f->TxtCB[2]->text(), f->TxtFormule[21]->text()};
         // Held 1.5 s with real X input; the box opens inside the hold, in an event loop of its own: the answer
         // must come from there, once the button is let go.
         Modales boites(u"Return"_s);
@@ -325,7 +323,6 @@ private slots:
         QCOMPARE(f->TxtNiveau[2]->text(), QString::number(1 + payables));
         QCOMPARE(f->TxtPtGénération->text(), u"0"_s);
         QVERIFY(!f->UpDownNivs[2]->boutonHaut()->isDown());
-        if (payables == 0) QCOMPARE((QStringList{f->TxtCB[2]->text(), f->TxtFormule[21]->text()}), formules);
     }
 
     // The keypad's Enter acts as Return where a button is the default: the welcome screen (refused, then
