@@ -70,6 +70,16 @@ struct Modales : QObject {
     }
 };
 
+// Runs `verifier` on the modal window the next call opens, then closes it.
+void aLaModale(const std::function<void(QWidget*)>& verifier) {
+    QTimer::singleShot(0, qApp, [verifier] {
+        QWidget* m = QApplication::activeModalWidget();
+        QVERIFY(m);
+        verifier(m);
+        m->close();
+    });
+}
+
 // One wheel notch (4 up, 5 down) over a widget.
 void molette(QWidget* w, int bouton) {
     if (QScrollArea* d = defilement(w)) d->ensureWidgetVisible(w);
@@ -238,22 +248,13 @@ private slots:
                 QVERIFY(std::abs(f->FrmCompétences->width() - 777 * zoom) <= 1);
                 QVERIFY(f->LblFormule[0]->font().pointSizeF() >= 7.5 * zoom * 0.9);
             }
-            QTimer::singleShot(0, f, [&] {
-                QWidget* dialogue = QApplication::activeModalWidget();
-                fautes << defauts(dialogue, nullptr, eleve);
-                if (profession == 0) {
-                    QTimer::singleShot(0, f, [&] {
-                        QWidget* apropos = QApplication::activeModalWidget();
-                        QVERIFY(apropos);
-                        fautes << defauts(apropos, f, eleve);
-                        apropos->close();
-                    });
-                    f->MnuAPropos->trigger();
-                }
-                dialogue->close();
-            });
             f->CmbAge->setCurrentIndex(f->CmbAge->count() - 1);
+            aLaModale([&](QWidget* d) { fautes << defauts(d, nullptr, eleve); });
             emit f->CmbAge->activated(f->CmbAge->count() - 1);
+            if (profession == 0) {
+                aLaModale([&](QWidget* d) { fautes << defauts(d, f, eleve); });
+                f->MnuAPropos->trigger();
+            }
             // The widest entry of each list chosen; untaken and taken skill rows both shown.
             for (QComboBox* c : f->findChildren<QComboBox*>()) {
                 const QFontMetrics fm = c->fontMetrics();
@@ -266,34 +267,6 @@ private slots:
             fautes << defauts(f, nullptr, eleve);
         }
         QVERIFY2(fautes.isEmpty(), qPrintable(fautes.join(u'\n')));
-    }
-
-    // The display lists' four borders as drawn, whatever the scale: at the middle of each edge, within the list's
-    // outermost logical pixel, a pixel unlike both the list and the sheet behind it.
-    void bordures() {
-        Programme p;
-        FrmPrincipaleVorn* f = p.feuille();
-        const qreal dpr = f->devicePixelRatioF();
-        for (QListWidget* l : {f->LstChpExpérience, f->LstCicatrices}) {
-            if (QScrollArea* d = defilement(f)) d->ensureWidgetVisible(l);
-            QTest::qWait(200);
-            const QImage image = f->screen()->grabWindow(f->winId()).toImage();
-            const int liste = l->palette().color(QPalette::Base).lightness();
-            const int fond = l->parentWidget()->palette().color(QPalette::Window).lightness();
-            const QRect r(l->mapTo(f, QPoint()), l->size());
-            const QPoint c = r.center();
-            for (const QPoint b : {QPoint(c.x(), r.top()), QPoint(c.x(), r.bottom()), QPoint(r.left(), c.y()),
-                                   QPoint(r.right(), c.y())}) {
-                bool trace = false;
-                for (int y = int(b.y() * dpr); y < std::ceil((b.y() + 1) * dpr); ++y) {
-                    for (int x = int(b.x() * dpr); x < std::ceil((b.x() + 1) * dpr); ++x) {
-                        const int v = image.pixelColor(x, y).lightness();
-                        trace = trace || (std::abs(v - liste) >= 20 && std::abs(v - fond) >= 20);
-                    }
-                }
-                QVERIFY2(trace, qPrintable(l->objectName()));
-            }
-        }
     }
 
     // A held arrow repeats while the raises are accepted; the first refusal shows one box and ends the repeat.
@@ -325,9 +298,10 @@ private slots:
         QVERIFY(!f->UpDownNivs[2]->boutonHaut()->isDown());
     }
 
-    // The keypad's Enter acts as Return where a button is the default: the welcome screen (refused, then
-    // accepted), its message box, the About box.
-    void entreeDuPave() {
+    // The keypad's Enter acts as Return where a button is the default: the welcome screen (refused, then accepted),
+    // its message box, the About box. The display lists' four borders drawn whatever the scale. A wheel notch over a
+    // list or a level without the focus changes nothing (it scrolls the sheet when that scrolls); with it, it steps.
+    void clavierBorduresRoue() {
         Programme p;
         actif(p.app.accueil());
         Modales pave(u"KP_Enter"_s);
@@ -337,15 +311,35 @@ private slots:
         p.app.accueil()->TxtNomAccueil->setText(u"JOUEUR"_s);
         xdotool({"key", "KP_Enter"});
         QTRY_VERIFY_WITH_TIMEOUT(p.app.choix(), 10000);
-        p.feuille()->MnuAPropos->trigger(); // returns once the box is closed
-        QCOMPARE(pave.vues, 2);
-    }
-
-    // A wheel notch over a list or a level without the focus changes nothing (it scrolls the sheet when that
-    // scrolls); with the focus, it steps.
-    void roue() {
-        Programme p;
         FrmPrincipaleVorn* f = p.feuille();
+        f->MnuAPropos->trigger(); // returns once the box is closed
+        QCOMPARE(pave.vues, 2);
+        pave.pret = false;
+
+        // At the middle of each edge, within the list's outermost logical pixel: a pixel unlike both the list and
+        // the sheet behind it.
+        const qreal dpr = f->devicePixelRatioF();
+        for (QListWidget* l : {f->LstChpExpérience, f->LstCicatrices}) {
+            if (QScrollArea* d = defilement(f)) d->ensureWidgetVisible(l);
+            QTest::qWait(200);
+            const QImage image = f->screen()->grabWindow(f->winId()).toImage();
+            const int liste = l->palette().color(QPalette::Base).lightness();
+            const int fond = l->parentWidget()->palette().color(QPalette::Window).lightness();
+            const QRect r(l->mapTo(f, QPoint()), l->size());
+            const QPoint c = r.center();
+            for (const QPoint b : {QPoint(c.x(), r.top()), QPoint(c.x(), r.bottom()), QPoint(r.left(), c.y()),
+                                   QPoint(r.right(), c.y())}) {
+                bool trace = false;
+                for (int y = int(b.y() * dpr); y < std::ceil((b.y() + 1) * dpr); ++y) {
+                    for (int x = int(b.x() * dpr); x < std::ceil((b.x() + 1) * dpr); ++x) {
+                        const int v = image.pixelColor(x, y).lightness();
+                        trace = trace || (std::abs(v - liste) >= 20 && std::abs(v - fond) >= 20);
+                    }
+                }
+                QVERIFY2(trace, qPrintable(l->objectName()));
+            }
+        }
+
         Modales echap(u"Escape"_s); // a box that should not have come, counted and closed
         const auto etat = [f] {
             return QStringList{f->CmbAge->currentText(), f->TxtNiveau[2]->text(), f->TxtPtGénération->text()};
