@@ -13,13 +13,11 @@ using namespace Qt::StringLiterals;
 namespace {
 void xdotool(const QStringList& arguments) { QCOMPARE(QProcess::execute(u"xdotool"_s, arguments), 0); }
 
-// The pointer moved to a widget's centre, in device pixels.
 QStringList pointer(QWidget* w) {
     const QPoint p = w->mapToGlobal(w->rect().center()) * w->devicePixelRatioF();
     return {"mousemove", QString::number(p.x()), QString::number(p.y())};
 }
 
-// Shown, framed and active, as after the window manager has placed it.
 void actif(QWidget* w) {
     QTRY_VERIFY_WITH_TIMEOUT(w->windowHandle() && w->windowHandle()->isExposed(), 15000);
     xdotool({"windowactivate", "--sync", QString::number(w->winId())});
@@ -70,7 +68,6 @@ struct Modales : QObject {
     }
 };
 
-// Runs `verifier` on the modal window the next call opens, then closes it.
 void aLaModale(const std::function<void(QWidget*)>& verifier) {
     QTimer::singleShot(0, qApp, [verifier] {
         QWidget* m = QApplication::activeModalWidget();
@@ -80,7 +77,7 @@ void aLaModale(const std::function<void(QWidget*)>& verifier) {
     });
 }
 
-// One wheel notch (4 up, 5 down) over a widget.
+// 4 up, 5 down.
 void molette(QWidget* w, int bouton) {
     if (QScrollArea* d = defilement(w)) d->ensureWidgetVisible(w);
     xdotool(pointer(w) << "click" << QString::number(bouton));
@@ -97,7 +94,7 @@ double contraste(const QColor& a, const QColor& b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// The strongest contrast between a drawn box (check or option) and the background beside it.
+// As drawn, against the background beside the box.
 double contrasteBoite(QAbstractButton* b, QStyle::SubElement indicateur) {
     QStyleOptionButton o;
     o.initFrom(b);
@@ -116,9 +113,8 @@ double contrasteBoite(QAbstractButton* b, QStyle::SubElement indicateur) {
 constexpr QPalette::ColorRole Textes[]{QPalette::Text, QPalette::WindowText, QPalette::ButtonText};
 constexpr QPalette::ColorRole Fonds[]{QPalette::Base, QPalette::Window, QPalette::Button};
 
-// What a screen gets wrong here: not centred by its outer size on the free area or its owner (top-left when too
-// large), or past the free area; a control that scrolling cannot bring into view; a text its place cannot hold;
-// text below 4.5 : 1 (7 : 1 and none of our greys under a high-contrast theme); an enabled box below 3 : 1.
+// Off centre by the outer size (top-left when too large) or off the free area; out of reach; a text cut off;
+// contrast below 4.5 : 1 (7 : 1 and none of our greys under a high-contrast theme), 3 : 1 for an enabled box.
 QStringList defauts(QWidget* ecran, QWidget* proprietaire, bool eleve) {
     QStringList f;
     actif(ecran);
@@ -147,8 +143,7 @@ QStringList defauts(QWidget* ecran, QWidget* proprietaire, bool eleve) {
                               w->inherits("QLineEdit") || w->inherits("QListWidget") || w->inherits("UpDownNiv");
         const QWidget* repere = ecran;
         if (controle && defile && defile->widget()->isAncestorOf(w)) {
-            // The whole control brought into view, not only a text cursor as ensureWidgetVisible() would; one
-            // larger than the view is reached part by part and must lie within what scrolls.
+            // The whole control, not only a text cursor; one larger than the view must lie within what scrolls.
             const QPoint c = w->mapTo(defile->widget(), w->rect().center());
             defile->ensureVisible(c.x(), c.y(), w->width() / 2 + 1, w->height() / 2 + 1);
             const bool grand = w->size().boundedTo(defile->viewport()->size()) != w->size();
@@ -227,7 +222,7 @@ class TestBureau : public QObject {
 private slots:
     void initTestCase() { PreparerApplication(*qApp); }
 
-    // Every screen, the fields of experience of every profession and the About box, as this desktop shows them.
+    // Every screen, the fields of experience of every profession and the About box.
     void textesEtContrastes() {
         const QString theme = qEnvironmentVariable("GTK_THEME");
         const bool eleve = theme.contains(u"HighContrast"_s);
@@ -241,7 +236,7 @@ private slots:
                 p.choix()->hide();
             }
             FrmPrincipaleVorn* f = p.feuille(profession);
-            // The desktop's font size taken up: above 10 points the sheet grows in proportion, text and all.
+            // Above 10 points the sheet grows in proportion, text and all.
             if (const double points = qEnvironmentVariable("BUREAU_POINTS").toDouble(); points > 0 && profession == 0) {
                 QCOMPARE(QFontDatabase::systemFont(QFontDatabase::GeneralFont).pointSizeF(), points);
                 const double zoom = std::max(1.0, points / 10);
@@ -255,7 +250,7 @@ private slots:
                 aLaModale([&](QWidget* d) { fautes << defauts(d, f, eleve); });
                 f->MnuAPropos->trigger();
             }
-            // The widest entry of each list chosen; untaken and taken skill rows both shown.
+            // The widest entries; untaken and taken skill rows.
             for (QComboBox* c : f->findChildren<QComboBox*>()) {
                 const QFontMetrics fm = c->fontMetrics();
                 int large = 0;
@@ -298,9 +293,8 @@ private slots:
         QVERIFY(!f->UpDownNivs[2]->boutonHaut()->isDown());
     }
 
-    // The keypad's Enter acts as Return where a button is the default: the welcome screen (refused, then accepted),
-    // its message box, the About box. The display lists' four borders drawn whatever the scale. A wheel notch over a
-    // list or a level without the focus changes nothing (it scrolls the sheet when that scrolls); with it, it steps.
+    // The keypad's Enter as Return on every default button; the lists' four borders at any scale; the wheel only
+    // steps a focused list or level, else scrolls the sheet.
     void clavierBorduresRoue() {
         Programme p;
         actif(p.app.accueil());
@@ -316,8 +310,7 @@ private slots:
         QCOMPARE(pave.vues, 2);
         pave.pret = false;
 
-        // At the middle of each edge, within the list's outermost logical pixel: a pixel unlike both the list and
-        // the sheet behind it.
+        // Mid-edge, within the outermost logical pixel, a pixel unlike both the list and the sheet.
         const qreal dpr = f->devicePixelRatioF();
         for (QListWidget* l : {f->LstChpExpérience, f->LstCicatrices}) {
             if (QScrollArea* d = defilement(f)) d->ensureWidgetVisible(l);

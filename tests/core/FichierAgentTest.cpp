@@ -32,7 +32,6 @@ std::string EtatFeuille(const FeuilleVorn& f) {
     return os.str();
 }
 
-// The sheet judged against the oracle: points, fame, skill rows and derived values.
 void Invariants(const FeuilleVorn& f) {
     const Oracle::Choix c = Oracle::Lire(f);
     const int points = Oracle::Points(c, f.m.PtGeneration);
@@ -61,9 +60,7 @@ ModuleVorn SansTravail(ModuleVorn m) {
     return m;
 }
 
-// An agent made as a player would: the choice screen, `actions` random purchases, and the fields-of-experience
-// dialog after every accepted age, ticked at random, validated or closed. Each action is accepted exactly when the
-// oracle's points stay positive.
+// The choice screen, random purchases, the fields of experience after each accepted age ticked at random.
 void AgentAuHasard(std::mt19937& alea, ModuleVorn& m, FeuilleVorn& f, int actions, std::set<std::string_view>& titres) {
     static const std::array<std::string, 5> noms{"BOND", "Ève «Zoé» d'Arc", "a\"b\\c/:*?<>|", "😀 ŁUKASZ", "  007 "};
     constexpr std::array<Action (FeuilleVorn::*)(int), 4> competences{
@@ -96,7 +93,7 @@ void AgentAuHasard(std::mt19937& alea, ModuleVorn& m, FeuilleVorn& f, int action
                          : genre == 1 ? f.ChoisirDescription(ToutesDescriptions[c], choix)
                                       : (f.*competences[u(genre - 2)])(cible);
         ASSERT_NO_FATAL_FAILURE(Invariants(f));
-        // Accepted: the choice made; refused or void: the choices before, as Invariants checked all that follows.
+        // Accepted: the choice made; else the choices before (Invariants checked all that follows from them).
         ASSERT_TRUE(Oracle::Lire(f) == (a.acceptee() ? voulu : avant));
         ASSERT_TRUE(!a.refusee() || Oracle::Points(voulu, m.PtGeneration) < 0);
         ASSERT_EQ(a.ouvrirChampsExp, genre == 1 && cible == static_cast<int>(D::Age) && a.acceptee());
