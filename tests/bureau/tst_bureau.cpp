@@ -340,7 +340,7 @@ private slots:
         const QStringList avant = etat();
         f->CmbFOR->setFocus();
         QScrollBar* barre = defilement(f) ? defilement(f)->verticalScrollBar() : nullptr;
-        for (QWidget* w : {static_cast<QWidget*>(f->CmbAge), static_cast<QWidget*>(f->UpDownNivs[2])}) {
+        for (QWidget* w : QWidgetList{f->CmbAge, f->UpDownNivs[2]}) {
             if (barre) defilement(f)->ensureWidgetVisible(w);
             const int position = barre ? barre->value() : 0;
             molette(w, 5);
