@@ -17,7 +17,7 @@ using D = Description;
 
 std::size_t u(int i) { return static_cast<std::size_t>(i); }
 
-// Everything the sheet shows or reads back, and the points it books.
+// Everything the sheet shows or reads back.
 std::string EtatFeuille(const FeuilleVorn& f) {
     std::ostringstream os;
     for (const auto* listes : {&f.caract, &f.description})
@@ -28,7 +28,6 @@ std::string EtatFeuille(const FeuilleVorn& f) {
         os << *t << '|';
     for (const auto* l : {&f.LstCicatrices, &f.LstChpExpérience})
         for (const auto& s : *l) os << s << '|';
-    os << f.m.PtRestants << '|' << f.m.PtCelebrite;
     return os.str();
 }
 
