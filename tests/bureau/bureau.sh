@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# Runs a program on Xvfb of the given size with a window manager (none if BUREAU_SANS_WM is set): real frames,
-# placement and input timing.
+# Runs a program on Xvfb of the given size with a window manager (none if BUREAU_SANS_WM is set):
 #   bureau.sh WIDTHxHEIGHT SCALE clair|sombre|contraste POINTS|- PROGRAM [ARGS...]
-# "sombre" and "contraste" take the desktop's dark or high-contrast theme, and POINTS the desktop's font size,
-# through the GTK platform theme.
+# "sombre" and "contraste" take the desktop's dark or high-contrast theme, POINTS its font size, through GTK.
 set -euo pipefail
 taille="$1" echelle="$2" theme="$3" points="$4"
 shift 4
@@ -20,7 +18,7 @@ if [[ "$points" != - ]]; then
 fi
 trap 'kill "${wm_pid:-}" "${x_pid:-}" 2>/dev/null || true; rm -rf "$runtime"' EXIT
 
-# Xvfb picks a free display itself and writes its number once ready: no race with the other X servers.
+# Xvfb picks a free display and writes its number once ready: no race with the other X servers.
 Xvfb -displayfd 3 -screen 0 "${taille}x24" -nolisten tcp 3>"$runtime/affichage" 2>/dev/null &
 x_pid=$!
 for _ in $(seq 200); do [[ -s "$runtime/affichage" ]] && break; sleep 0.05; done

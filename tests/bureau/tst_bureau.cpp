@@ -1,5 +1,4 @@
-// The screens on a real X server with a window manager (bureau.sh): real frames, placement, input timing, themes,
-// and the real fonts at a scale.
+// The screens on a real X server with a window manager (bureau.sh): frames, placement, input timing, themes, scales.
 #include "ApplicationVorn.h"
 #include "Choix.h"
 #include "UpDownNiv.h"
@@ -14,39 +13,36 @@ using namespace Qt::StringLiterals;
 namespace {
 void xdotool(const QStringList& arguments) { QCOMPARE(QProcess::execute(u"xdotool"_s, arguments), 0); }
 
-// The pointer moved to a widget's centre, in the screen's device pixels.
 QStringList pointer(QWidget* w) {
     const QPoint p = w->mapToGlobal(w->rect().center()) * w->devicePixelRatioF();
     return {"mousemove", QString::number(p.x()), QString::number(p.y())};
 }
 
-// Shown, framed and active, as after the window manager has placed it.
 void actif(QWidget* w) {
     QTRY_VERIFY_WITH_TIMEOUT(w->windowHandle() && w->windowHandle()->isExposed(), 15000);
     xdotool({"windowactivate", "--sync", QString::number(w->winId())});
     QTRY_VERIFY_WITH_TIMEOUT(w->isActiveWindow(), 15000);
 }
 
-// The program with its real message boxes.
+QScrollArea* defilement(QWidget* w) { return w->window()->findChild<QScrollArea*>(u"qt_defilement"_s); }
+
+// The program with its real message boxes, from the welcome screen to the sheet of a "Recrue".
 struct Programme {
     ModuleVorn module;
     MessagerieQt messagerie;
     DesAleatoires des;
     ApplicationVorn app{module, messagerie, des, [] {}};
 
-    // The choice screen, through the welcome screen.
+    Programme() { app.Demarrer(); }
     FrmChoixVorn* choix() {
-        if (!app.accueil()) app.Demarrer();
         if (!app.choix()) {
             app.accueil()->TxtNomAccueil->setText(u"JOUEUR"_s);
             app.accueil()->BtnContinuerAccueil->click();
         }
         return app.choix();
     }
-    // Then the sheet of a "Recrue".
     FrmPrincipaleVorn* feuille(int profession = 0) {
         choix()->TxtNomPerso->setText(u"AGENT"_s);
-        app.choix()->OptRang[2]->click();
         app.choix()->OptProfession[static_cast<std::size_t>(profession)]->click();
         app.choix()->BtnContinuerChoix->click();
         actif(app.feuille());
@@ -72,19 +68,20 @@ struct Modales : QObject {
     }
 };
 
-// One wheel notch (4 up, 5 down) with the pointer on a widget's centre.
-void molette(QWidget* w, int bouton) {
-    if (auto* d = w->window()->findChild<QScrollArea*>(u"qt_defilement"_s)) d->ensureWidgetVisible(w);
-    xdotool(pointer(w) << "click" << QString::number(bouton));
-    QTest::qWait(300);
+void aLaModale(const std::function<void(QWidget*)>& verifier) {
+    QTimer::singleShot(0, qApp, [verifier] {
+        QWidget* m = QApplication::activeModalWidget();
+        QVERIFY(m);
+        verifier(m);
+        m->close();
+    });
 }
 
-QString dim(QSize s) { return u"%1x%2"_s.arg(s.width()).arg(s.height()); }
-
-// Name, place and outer size, for the messages.
-QString cadre(const QWidget* w) {
-    const QRect r = w->frameGeometry();
-    return u"%1: %2,%3 %4"_s.arg(w->objectName()).arg(r.x()).arg(r.y()).arg(dim(r.size()));
+// 4 up, 5 down.
+void molette(QWidget* w, int bouton) {
+    if (QScrollArea* d = defilement(w)) d->ensureWidgetVisible(w);
+    xdotool(pointer(w) << "click" << QString::number(bouton));
+    QTest::qWait(300);
 }
 
 // WCAG contrast of two colours.
@@ -97,7 +94,7 @@ double contraste(const QColor& a, const QColor& b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// The strongest contrast between a box (check or option) and the background beside it, as drawn.
+// As drawn, against the background beside the box.
 double contrasteBoite(QAbstractButton* b, QStyle::SubElement indicateur) {
     QStyleOptionButton o;
     o.initFrom(b);
@@ -113,10 +110,11 @@ double contrasteBoite(QAbstractButton* b, QStyle::SubElement indicateur) {
     return meilleur;
 }
 
-// What a screen gets wrong on this desktop: not centred by its outer size on the free area or on its owner (top-left
-// when too large), or not within the free area; a control that scrolling cannot bring into view; a text, entry or
-// value its place cannot hold, or below 4.5 : 1 (7 : 1 and no grey of ours under a high-contrast theme); an enabled
-// box (check or option) below 3 : 1.
+constexpr QPalette::ColorRole Textes[]{QPalette::Text, QPalette::WindowText, QPalette::ButtonText};
+constexpr QPalette::ColorRole Fonds[]{QPalette::Base, QPalette::Window, QPalette::Button};
+
+// Off centre by the outer size (top-left when too large) or off the free area; out of reach; a text cut off;
+// contrast below 4.5 : 1 (7 : 1 and none of our greys under a high-contrast theme), 3 : 1 for an enabled box.
 QStringList defauts(QWidget* ecran, QWidget* proprietaire, bool eleve) {
     QStringList f;
     actif(ecran);
@@ -129,63 +127,63 @@ QStringList defauts(QWidget* ecran, QWidget* proprietaire, bool eleve) {
         return r != ecran->geometry() && (r.topLeft() - attendu).manhattanLength() <= 2 && libre.contains(r);
     };
     // The frame comes after the first show; the window settles once it is known.
-    if (!QTest::qWaitFor(centree, 3000)) f << cadre(ecran) + u" décentrée ou hors de l'écran"_s;
+    if (!QTest::qWaitFor(centree, 3000)) f << ecran->objectName() + u" décentrée"_s;
     auto tenir = [&](const QWidget* w, const QString& texte, const QRect& place, int drapeaux = 0) {
-        const QRect besoin = w->fontMetrics().boundingRect(place, drapeaux | Qt::TextShowMnemonic, texte);
-        if (!texte.isEmpty() && (besoin.width() > place.width() || besoin.height() > place.height()))
-            f << u"%1 « %2 »: %3 > %4"_s.arg(w->objectName(), texte, dim(besoin.size()), dim(place.size()));
+        const QSize besoin = w->fontMetrics().boundingRect(place, drapeaux | Qt::TextShowMnemonic, texte).size();
+        if (!texte.isEmpty() && besoin.boundedTo(place.size()) != besoin) f << w->objectName() + u" « "_s + texte;
     };
-    auto* defile = ecran->findChild<QScrollArea*>(u"qt_defilement"_s);
+    QScrollArea* defile = defilement(ecran);
     for (QWidget* w : ecran->findChildren<QWidget*>()) {
-        for (const auto role : {QPalette::Window, QPalette::Base}) {
-            const QColor c = w->palette().color(role);
-            if (eleve && (c == QColor(192, 192, 192) || c == QColor(224, 224, 224)))
+        for (const QColor gris : {QColor(192, 192, 192), QColor(224, 224, 224)}) {
+            if (eleve && (w->palette().window().color() == gris || w->palette().base().color() == gris))
                 f << w->objectName() + u" en gris"_s;
         }
         if (!w->isVisibleTo(ecran) || w->objectName().startsWith(u"qt_"_s)) continue;
         const bool controle = w->inherits("QLabel") || w->inherits("QAbstractButton") || w->inherits("QComboBox") ||
                               w->inherits("QLineEdit") || w->inherits("QListWidget") || w->inherits("UpDownNiv");
-        const bool defilant = defile && defile->widget()->isAncestorOf(w);
-        if (controle && defilant) { // the whole control, not only a text cursor as ensureWidgetVisible() would
-            const QPoint centre = w->mapTo(defile->widget(), w->rect().center());
-            defile->ensureVisible(centre.x(), centre.y(), w->width() / 2 + 1, w->height() / 2 + 1);
+        const QWidget* repere = ecran;
+        if (controle && defile && defile->widget()->isAncestorOf(w)) {
+            // The whole control, not only a text cursor; one larger than the view must lie within what scrolls.
+            const QPoint c = w->mapTo(defile->widget(), w->rect().center());
+            defile->ensureVisible(c.x(), c.y(), w->width() / 2 + 1, w->height() / 2 + 1);
+            const bool grand = w->size().boundedTo(defile->viewport()->size()) != w->size();
+            repere = grand ? defile->widget() : defile->viewport();
         }
-        const QWidget* repere = defilant ? defile->viewport() : ecran;
-        // A control larger than the view is reached part by part: it must lie within what scrolls.
-        if (defilant && (w->width() > repere->width() || w->height() > repere->height())) repere = defile->widget();
         if (controle && !w->objectName().isEmpty() &&
             !repere->rect().contains(QRect(w->mapTo(repere, QPoint()), w->size())))
             f << w->objectName() + u" inaccessible"_s;
 
         const QStyle* st = w->style();
-        QPalette::ColorRole texte = QPalette::Text, fond = QPalette::Base; // as in fields and lists
+        int sorte = 0; // the text's and background's roles: as in fields and lists, on the window, on a button
+        if (auto* g = qobject_cast<QGroupBox*>(w)) {
+            QStyleOptionGroupBox o;
+            o.initFrom(g);
+            o.text = g->title();
+            o.subControls = QStyle::SC_GroupBoxLabel;
+            tenir(g, g->title(), st->subControlRect(QStyle::CC_GroupBox, &o, QStyle::SC_GroupBoxLabel, g) & g->rect());
+        }
         if (auto* l = qobject_cast<QLabel*>(w)) {
             const int m = l->margin() + std::max(0, l->indent());
             tenir(l, l->text(), l->contentsRect() - QMargins(m, m, m, m),
                   int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0));
             if (l->text().isEmpty()) continue;
-            texte = QPalette::WindowText;
-            fond = QPalette::Window;
+            sorte = 1;
         } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
             QStyleOptionButton o;
             o.initFrom(b);
             o.text = b->text();
             const bool coche = qobject_cast<QCheckBox*>(b), option = qobject_cast<QRadioButton*>(b);
-            const auto element = coche    ? QStyle::SE_CheckBoxContents
+            const auto contenu = coche    ? QStyle::SE_CheckBoxContents
                                  : option ? QStyle::SE_RadioButtonContents
                                           : QStyle::SE_PushButtonContents;
-            if (!qobject_cast<QToolButton*>(b)) tenir(b, b->text(), st->subElementRect(element, &o, b));
-            texte = QPalette::ButtonText;
-            fond = QPalette::Button;
+            if (!qobject_cast<QToolButton*>(b)) tenir(b, b->text(), st->subElementRect(contenu, &o, b));
+            sorte = 2;
             if (!qobject_cast<QPushButton*>(b)) {
                 if (!b->isEnabled()) continue;
-                const double r = coche || option ? contrasteBoite(b, coche ? QStyle::SE_CheckBoxIndicator
-                                                                           : QStyle::SE_RadioButtonIndicator)
-                                                 : 3;
-                if (r < 3) f << u"%1 (case): %2"_s.arg(w->objectName()).arg(r, 0, 'f', 2);
+                const auto boite = coche ? QStyle::SE_CheckBoxIndicator : QStyle::SE_RadioButtonIndicator;
+                if ((coche || option) && contrasteBoite(b, boite) < 3) f << w->objectName() + u" (case)"_s;
                 if (b->text().isEmpty()) continue;
-                texte = QPalette::WindowText;
-                fond = QPalette::Window;
+                sorte = 1;
             }
         } else if (auto* c = qobject_cast<QComboBox*>(w)) {
             QStyleOptionComboBox o;
@@ -193,8 +191,7 @@ QStringList defauts(QWidget* ecran, QWidget* proprietaire, bool eleve) {
             o.frame = c->hasFrame();
             const QRect champ = st->subControlRect(QStyle::CC_ComboBox, &o, QStyle::SC_ComboBoxEditField, c);
             for (int i = 0; i < c->count(); ++i) tenir(c, c->itemText(i), champ);
-            texte = QPalette::ButtonText;
-            fond = QPalette::Button;
+            sorte = 2;
         } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
             QStyleOptionFrame o;
             o.initFrom(e);
@@ -205,21 +202,14 @@ QStringList defauts(QWidget* ecran, QWidget* proprietaire, bool eleve) {
         } else if (auto* lst = qobject_cast<QListWidget*>(w)) {
             for (int i = 0; i < lst->count(); ++i) tenir(lst, lst->item(i)->text(), lst->viewport()->rect());
         } else {
-            if (auto* g = qobject_cast<QGroupBox*>(w)) {
-                QStyleOptionGroupBox o;
-                o.initFrom(g);
-                o.text = g->title();
-                o.subControls = QStyle::SC_GroupBoxLabel;
-                const QRect titre = st->subControlRect(QStyle::CC_GroupBox, &o, QStyle::SC_GroupBoxLabel, g);
-                tenir(g, g->title(), titre & g->rect());
-            }
             continue;
         }
         const QWidget* derriere = w; // whose palette paints the background
-        while (texte == QPalette::WindowText && !derriere->autoFillBackground() && !derriere->isWindow())
+        while (sorte == 1 && !derriere->autoFillBackground() && !derriere->isWindow())
             derriere = derriere->parentWidget();
         const QPalette::ColorGroup groupe = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
-        const double r = contraste(w->palette().color(groupe, texte), derriere->palette().color(groupe, fond));
+        const double r =
+            contraste(w->palette().color(groupe, Textes[sorte]), derriere->palette().color(groupe, Fonds[sorte]));
         if (r < (eleve ? 7 : 4.5)) f << u"%1: %2"_s.arg(w->objectName()).arg(r, 0, 'f', 2);
     }
     return f;
@@ -232,113 +222,61 @@ class TestBureau : public QObject {
 private slots:
     void initTestCase() { PreparerApplication(*qApp); }
 
-    // Every screen, the fields of experience of every profession and the About box, as this desktop shows them.
+    // Every screen, the fields of experience of every profession and the About box.
     void textesEtContrastes() {
-        const bool eleve = qEnvironmentVariable("GTK_THEME").contains(u"HighContrast"_s);
+        const QString theme = qEnvironmentVariable("GTK_THEME");
+        const bool eleve = theme.contains(u"HighContrast"_s);
         QStringList fautes;
-        auto verifier = [&](QWidget* ecran, QWidget* proprietaire = nullptr) {
-            fautes << defauts(ecran, proprietaire, eleve);
-        };
-        // A dark desktop theme must have been taken up, or the check would prove nothing.
-        if (qEnvironmentVariable("GTK_THEME").endsWith(u":dark"_s))
-            QVERIFY(qApp->palette().color(QPalette::Window).lightness() < 100);
+        // A dark theme not taken up would prove nothing.
+        if (theme.endsWith(u":dark"_s)) QVERIFY(qApp->palette().color(QPalette::Window).lightness() < 100);
         for (int profession = 0; profession < 7; ++profession) {
             Programme p;
             if (profession == 0) {
-                p.app.Demarrer();
-                verifier(p.app.accueil());
-                verifier(p.choix());
+                fautes << defauts(p.app.accueil(), nullptr, eleve) << defauts(p.choix(), nullptr, eleve);
                 p.choix()->hide();
             }
             FrmPrincipaleVorn* f = p.feuille(profession);
-            // The desktop's font size was taken up: above 10 points the sheet grows in proportion, text and all.
+            // Above 10 points the sheet grows in proportion, text and all.
             if (const double points = qEnvironmentVariable("BUREAU_POINTS").toDouble(); points > 0 && profession == 0) {
                 QCOMPARE(QFontDatabase::systemFont(QFontDatabase::GeneralFont).pointSizeF(), points);
                 const double zoom = std::max(1.0, points / 10);
-                QVERIFY2(std::abs(f->FrmCompétences->width() - 777 * zoom) <= 1,
-                         qPrintable(QString::number(f->FrmCompétences->width())));
+                QVERIFY(std::abs(f->FrmCompétences->width() - 777 * zoom) <= 1);
                 QVERIFY(f->LblFormule[0]->font().pointSizeF() >= 7.5 * zoom * 0.9);
             }
-            QTimer::singleShot(0, f, [&] {
-                QWidget* dialogue = QApplication::activeModalWidget();
-                verifier(dialogue);
-                if (profession == 0) {
-                    QTimer::singleShot(0, f, [&] {
-                        QWidget* apropos = QApplication::activeModalWidget();
-                        QVERIFY(apropos);
-                        verifier(apropos, f);
-                        apropos->close();
-                    });
-                    f->MnuAPropos->trigger();
-                }
-                dialogue->close();
-            });
             f->CmbAge->setCurrentIndex(f->CmbAge->count() - 1);
+            aLaModale([&](QWidget* d) { fautes << defauts(d, nullptr, eleve); });
             emit f->CmbAge->activated(f->CmbAge->count() - 1);
-            // The widest entry of each list chosen; untaken and taken skill rows both shown.
+            if (profession == 0) {
+                aLaModale([&](QWidget* d) { fautes << defauts(d, f, eleve); });
+                f->MnuAPropos->trigger();
+            }
+            // The widest entries; untaken and taken skill rows.
             for (QComboBox* c : f->findChildren<QComboBox*>()) {
+                const QFontMetrics fm = c->fontMetrics();
                 int large = 0;
-                for (int i = 1; i < c->count(); ++i) {
-                    if (c->fontMetrics().horizontalAdvance(c->itemText(i)) >
-                        c->fontMetrics().horizontalAdvance(c->itemText(large)))
-                        large = i;
-                }
+                for (int i = 1; i < c->count(); ++i)
+                    if (fm.horizontalAdvance(c->itemText(i)) > fm.horizontalAdvance(c->itemText(large))) large = i;
                 c->setCurrentIndex(large);
             }
             f->ChkComp[0]->click();
-            verifier(f);
+            fautes << defauts(f, nullptr, eleve);
         }
         QVERIFY2(fautes.isEmpty(), qPrintable(fautes.join(u'\n')));
     }
 
-    // The display lists show their four borders as drawn on the screen, whatever the scale: at the middle of each
-    // edge, within the list's outermost logical pixel, a pixel unlike both the list and the sheet behind it.
-    void bordures() {
-        Programme p;
-        FrmPrincipaleVorn* f = p.feuille();
-        const qreal dpr = f->devicePixelRatioF();
-        for (QListWidget* l : {f->LstChpExpérience, f->LstCicatrices}) {
-            if (auto* d = f->findChild<QScrollArea*>(u"qt_defilement"_s)) d->ensureWidgetVisible(l);
-            QTest::qWait(200);
-            const QImage image = f->screen()->grabWindow(f->winId()).toImage();
-            const int liste = l->palette().color(QPalette::Base).lightness();
-            const int fond = l->parentWidget()->palette().color(QPalette::Window).lightness();
-            const QRect r(l->mapTo(f, QPoint()), l->size());
-            const QPoint c = r.center();
-            for (const QPoint p : {QPoint(c.x(), r.top()), QPoint(c.x(), r.bottom()), QPoint(r.left(), c.y()),
-                                   QPoint(r.right(), c.y())}) {
-                bool trace = false; // within the logical pixel, a device pixel unlike both the list and the sheet
-                for (int y = int(p.y() * dpr); y < std::ceil((p.y() + 1) * dpr); ++y) {
-                    for (int x = int(p.x() * dpr); x < std::ceil((p.x() + 1) * dpr); ++x) {
-                        const int v = image.pixelColor(x, y).lightness();
-                        trace = trace || (std::abs(v - liste) >= 20 && std::abs(v - fond) >= 20);
-                    }
-                }
-                QVERIFY2(trace, qPrintable(u"%1 bord à %2,%3"_s.arg(l->objectName()).arg(p.x()).arg(p.y())));
-            }
-        }
-    }
-
     // A held arrow repeats while the raises are accepted; the first refusal shows one box and ends the repeat.
     void flecheMaintenue_data() {
-        QTest::addColumn<int>("niveauxPayables");
+        QTest::addColumn<int>("payables");
         QTest::newRow("refusée d'emblée") << 0;
         QTest::newRow("trois acceptées") << 3;
     }
     void flecheMaintenue() {
-        QFETCH(int, niveauxPayables);
+        QFETCH(int, payables);
         Programme p;
         FrmPrincipaleVorn* f = p.feuille();
-        // Spend the budget until exactly the wanted raises of Charisme remain payable.
-        const int seuil = CoutNiveau * (niveauxPayables + 1);
-        // Taken skills first, the free Conduite last: its raises spend what is too little for a take.
-        for (const int i : {3, 4, 6, 7, 8, 9, 10, 11, 5}) {
-            if (!EstCompetenceLibre(i)) f->feuille.PrendreCompetence(i);
-            for (int k = 1; k < NiveauMax && p.module.PtRestants >= seuil; ++k) f->feuille.MonterNiveau(i);
-        }
+        p.module.PtGeneration = static_cast<std::int16_t>(CoutNiveau * payables);
+        f->feuille.CalculPoints();
         f->Afficher();
-        const int points = p.module.PtRestants;
-        const QStringList formules{f->TxtCB[2]->text(), f->TxtFormule[21]->text()};
         // Held 1.5 s with real X input; the box opens inside the hold, in an event loop of its own: the answer
         // must come from there, once the button is let go.
         Modales boites(u"Return"_s);
@@ -350,17 +288,15 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(x.state() == QProcess::NotRunning && !QApplication::activeModalWidget(), 10000);
         QTest::qWait(400); // a repeat that went on would show here
         QCOMPARE(boites.vues, 1);
-        QCOMPARE(f->TxtNiveau[2]->text(), QString::number(1 + niveauxPayables));
-        QCOMPARE(f->TxtPtGénération->text(), QString::number(points - CoutNiveau * niveauxPayables));
+        QCOMPARE(f->TxtNiveau[2]->text(), QString::number(1 + payables));
+        QCOMPARE(f->TxtPtGénération->text(), u"0"_s);
         QVERIFY(!f->UpDownNivs[2]->boutonHaut()->isDown());
-        if (niveauxPayables == 0) QCOMPARE((QStringList{f->TxtCB[2]->text(), f->TxtFormule[21]->text()}), formules);
     }
 
-    // The keypad's Enter acts as Return wherever a button is the default: the welcome screen (refused, then
-    // accepted), its message box, the About box.
-    void entreeDuPave() {
+    // The keypad's Enter as Return on every default button; the lists' four borders at any scale; the wheel only
+    // steps a focused list or level, else scrolls the sheet.
+    void clavierBorduresRoue() {
         Programme p;
-        p.app.Demarrer();
         actif(p.app.accueil());
         Modales pave(u"KP_Enter"_s);
         xdotool({"key", "KP_Enter"});
@@ -369,28 +305,46 @@ private slots:
         p.app.accueil()->TxtNomAccueil->setText(u"JOUEUR"_s);
         xdotool({"key", "KP_Enter"});
         QTRY_VERIFY_WITH_TIMEOUT(p.app.choix(), 10000);
-        p.feuille()->MnuAPropos->trigger(); // returns once the box is closed
-        QCOMPARE(pave.vues, 2);
-    }
-
-    // A wheel notch over a list or a level without the focus changes nothing (it scrolls the sheet when that
-    // scrolls); with the focus, it steps.
-    void roue() {
-        Programme p;
         FrmPrincipaleVorn* f = p.feuille();
-        Modales echap(u"Escape"_s); // a dialog that should not have come, counted and closed
+        f->MnuAPropos->trigger(); // returns once the box is closed
+        QCOMPARE(pave.vues, 2);
+        pave.pret = false;
+
+        // Mid-edge, within the outermost logical pixel, a pixel unlike both the list and the sheet.
+        const qreal dpr = f->devicePixelRatioF();
+        for (QListWidget* l : {f->LstChpExpérience, f->LstCicatrices}) {
+            if (QScrollArea* d = defilement(f)) d->ensureWidgetVisible(l);
+            QTest::qWait(200);
+            const QImage image = f->screen()->grabWindow(f->winId()).toImage();
+            const int liste = l->palette().color(QPalette::Base).lightness();
+            const int fond = l->parentWidget()->palette().color(QPalette::Window).lightness();
+            const QRect r(l->mapTo(f, QPoint()), l->size());
+            const QPoint c = r.center();
+            for (const QPoint b : {QPoint(c.x(), r.top()), QPoint(c.x(), r.bottom()), QPoint(r.left(), c.y()),
+                                   QPoint(r.right(), c.y())}) {
+                bool trace = false;
+                for (int y = int(b.y() * dpr); y < std::ceil((b.y() + 1) * dpr); ++y) {
+                    for (int x = int(b.x() * dpr); x < std::ceil((b.x() + 1) * dpr); ++x) {
+                        const int v = image.pixelColor(x, y).lightness();
+                        trace = trace || (std::abs(v - liste) >= 20 && std::abs(v - fond) >= 20);
+                    }
+                }
+                QVERIFY2(trace, qPrintable(l->objectName()));
+            }
+        }
+
+        Modales echap(u"Escape"_s); // a box that should not have come, counted and closed
         const auto etat = [f] {
             return QStringList{f->CmbAge->currentText(), f->TxtNiveau[2]->text(), f->TxtPtGénération->text()};
         };
         const QStringList avant = etat();
         f->CmbFOR->setFocus();
-        auto* defile = f->findChild<QScrollArea*>(u"qt_defilement"_s);
-        for (QWidget* w : {static_cast<QWidget*>(f->CmbAge), static_cast<QWidget*>(f->UpDownNivs[2])}) {
-            if (defile) defile->ensureWidgetVisible(w);
-            const int position = defile ? defile->verticalScrollBar()->value() : 0;
+        QScrollBar* barre = defilement(f) ? defilement(f)->verticalScrollBar() : nullptr;
+        for (QWidget* w : QWidgetList{f->CmbAge, f->UpDownNivs[2]}) {
+            if (barre) defilement(f)->ensureWidgetVisible(w);
+            const int position = barre ? barre->value() : 0;
             molette(w, 5);
-            if (defile && position < defile->verticalScrollBar()->maximum())
-                QVERIFY(defile->verticalScrollBar()->value() > position);
+            if (barre && position < barre->maximum()) QVERIFY(barre->value() > position);
             molette(w, 4);
         }
         QCOMPARE(etat(), avant);

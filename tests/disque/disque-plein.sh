@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs tst_disque on a small tmpfs of its own, in a private mount namespace that nothing outside sees: as root
-# directly, otherwise as root of a new user namespace. Exit 77 (skipped) when neither is allowed here.
+# Runs tst_disque on a small tmpfs in a private mount namespace, as root or as root of a new user namespace.
+# Exit 77 (skipped) when neither is allowed here.
 set -euo pipefail
 programme="${1:?usage: disque-plein.sh TST_DISQUE}"
 for racine in "" --map-root-user; do
@@ -16,5 +16,5 @@ for racine in "" --map-root-user; do
         rmdir "$dossier"
         exit "$statut"' "$programme"
 done
-echo "No mount namespace allowed here (neither root nor user namespaces): the full-disk test cannot run." >&2
+echo "No mount namespace allowed here: the full-disk test cannot run." >&2
 exit 77
