@@ -22,7 +22,7 @@ struct MessagerieScriptee final : Messagerie {
     std::int16_t Afficher(QWidget* parent, const QString& texte, const QString& titre, int code,
                           const QString& informatif = {}) override;
     void repondre(std::int16_t reponse) { reponses.push_back(reponse); }
-    QStringList journal() const; // every box shown, as boite() writes it
+    QStringList journal() const; // every box shown, as boite() writes them
     std::deque<std::int16_t> reponses;
     std::vector<Message> vus;
 };
@@ -66,8 +66,8 @@ struct ProgrammeTest {
     FrmPrincipaleVorn* allerALaFeuille(int rang = 2, int sexe = 0, const QString& nom = u"AGENT"_s); // rank 0..2
 };
 
-// Runs `action` on the modal window the next call opens, from inside its event loop. Fails when none comes within
-// `delai`, or when it is still open `delai` after the action; it is then closed so that the test goes on.
+// Runs `action` on the modal window the next call opens, from its event loop. Fails when none comes within `delai`,
+// or when it is still open `delai` after the action, and then closes it so that the test goes on.
 void auModal(const std::function<void(QWidget*)>& action, std::chrono::milliseconds delai = std::chrono::seconds(10));
 
 void taper(QWidget* w, const QString& texte); // one key event a character

@@ -30,10 +30,8 @@ void quitterLaFeuille() {
     if (!(feuilleVue = feuille)) return;
     auModal([](QWidget* w) {
         auto* boite = qobject_cast<QMessageBox*>(w);
-        exiger(boite && boite->windowTitle() + u" | "_s + boite->text() ==
-                            u"Quitter | Etes-vous sûr de vouloir quitter le programme ?"_s,
-               u"pas de question pour quitter"_s);
-        confirme = true;
+        confirme = boite && boite->windowTitle() + u" | "_s + boite->text() ==
+                                u"Quitter | Etes-vous sûr de vouloir quitter le programme ?"_s;
         if (boite) boite->button(QMessageBox::Yes)->click();
     });
     feuille->close();
@@ -59,7 +57,7 @@ int main(int argc, char** argv) {
     qAddPreRoutine([] { QMetaObject::invokeMethod(qApp, accueillir, Qt::QueuedConnection); });
     const int code = LancerVorn(argc, argv);
     exiger(code == 0 && feuilleVue && confirme,
-           u"fin %1, feuille vue %2, confirmée %3"_s.arg(code).arg(feuilleVue).arg(confirme));
+           u"fin %1, feuille vue %2, question pour quitter %3"_s.arg(code).arg(feuilleVue).arg(confirme));
     for (const QString& f : fautes) qWarning("%s", qPrintable(f));
     return fautes.isEmpty() ? 0 : 1;
 }

@@ -79,8 +79,16 @@ QStringList photo(FrmPrincipaleVorn* f) {
     return p;
 }
 
-class Singe {
-public:
+struct Singe {
+    ProgrammeTest& p_;
+    std::mt19937_64 alea_;
+    QTemporaryDir dossier_;
+    int champsOfferts_ = 0, rang_ = 2, enregistres = 0;
+    QString erreur, derniere_; // the first failure, with the action that led to it; the last action
+    QStringList attendus_, champsAttendus_{"(aucun)"};
+    std::size_t vusAvant_ = 0;
+    bool fin_ = false;
+    Oracle::Choix attendu_;
     Singe(ProgrammeTest& p, quint64 graine) : p_(p), alea_(graine) {}
 
     // One action on the open screen, then every check; the last one answers Yes to the quit question.
@@ -114,9 +122,6 @@ public:
         return verifier();
     }
 
-    QString erreur; // the first failure, with the action that led to it
-
-private:
     int hasard(int n) { return std::uniform_int_distribution<int>(0, n - 1)(alea_); }
     bool exiger(bool condition, const QString& message) {
         if (!condition && erreur.isEmpty()) erreur = derniere_ + u": "_s + message;
@@ -252,20 +257,6 @@ private:
         if (reste >= 0) attendu_ = apres;
         agir(u"%1 (points %2)"_s.arg(quoi).arg(reste), geste);
     }
-
-public:
-    int enregistres = 0;
-
-private:
-    ProgrammeTest& p_;
-    QTemporaryDir dossier_;
-    std::mt19937_64 alea_;
-    int champsOfferts_ = 0, rang_ = 2;
-    QString derniere_; // the last action
-    QStringList attendus_, champsAttendus_{"(aucun)"};
-    std::size_t vusAvant_ = 0;
-    bool fin_ = false;
-    Oracle::Choix attendu_;
 };
 
 } // namespace
