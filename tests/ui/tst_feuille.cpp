@@ -57,26 +57,11 @@ QString miroir(FrmPrincipaleVorn* f) {
     return {};
 }
 
-// Every named widget of the sheet as a player or a screen reader finds it, in name order.
-QStringList photo(FrmPrincipaleVorn* f) {
-    QStringList p{f->windowTitle()};
-    for (QWidget* w : f->findChildren<QWidget*>(QRegularExpression(u"^[A-Z]"_s))) {
-        QString e = u"%1 %2%3 %4 %5|"_s.arg(w->objectName())
-                        .arg(w->isEnabled())
-                        .arg(w->isVisible())
-                        .arg(w->accessibleName(), w->accessibleDescription());
-        if (auto* t = qobject_cast<QLineEdit*>(w))
-            e += t->text() + t->palette().color(QPalette::Disabled, QPalette::Base).name();
-        if (auto* c = qobject_cast<QComboBox*>(w))
-            e += u"%1/%2 %3"_s.arg(c->currentIndex()).arg(c->count()).arg(c->currentText());
-        if (auto* b = qobject_cast<QCheckBox*>(w)) e += QString::number(b->checkState()) + b->text();
-        if (auto* s = qobject_cast<UpDownNiv*>(w)) e += QString::number(s->value());
-        if (auto* l = qobject_cast<QListWidget*>(w)) e += lignes(l).join(u'|');
-        if (auto* l = qobject_cast<QLabel*>(w)) e += l->text();
-        p << e;
-    }
-    p.sort();
-    return p;
+// What the sheet shows in its fields and lists; miroir() checks the rest against the reopened model.
+QStringList textes(FrmPrincipaleVorn* f) {
+    QStringList t = lignes(f->LstCicatrices) + lignes(f->LstChpExpérience);
+    for (const QLineEdit* e : f->findChildren<QLineEdit*>()) t << e->text();
+    return t;
 }
 
 struct Singe {
@@ -233,7 +218,7 @@ struct Singe {
             geste = [s, haut] { (haut ? s->boutonHaut() : s->boutonBas())->click(); };
         } else if (r < 976) { // saved under a new name, then opened again: the same sheet, widget by widget
             const QString fichier = dossier_.filePath(u"agent%1.vorn"_s).arg(++enregistres);
-            const QStringList avant = photo(f);
+            const QStringList avant = textes(f);
             p_.fichiers.repondre(fichier);
             p_.fichiers.repondre(fichier);
             return agir(u"enregistrer puis ouvrir"_s, [this, f, avant] {
@@ -243,7 +228,7 @@ struct Singe {
                 traiterEvenements();
                 FrmPrincipaleVorn* g = p_.app->feuille();
                 // Saved just before: opening asks nothing.
-                exiger(g != f && g && photo(g) == avant && !g->agentModifie(), u"rouverte autrement"_s);
+                exiger(g != f && g && textes(g) == avant && !g->agentModifie(), u"rouverte autrement"_s);
             });
         } else { // Yes leads back to the choice screen, No changes nothing
             const bool oui = r >= 993;
