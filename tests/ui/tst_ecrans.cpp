@@ -234,7 +234,6 @@ private slots:
     // from the choice screen; on the sheet arrows, Space and Up pick, take and raise.
     void personnageAuClavier() {
         ProgrammeTest p;
-        const auto debut = std::chrono::steady_clock::now();
         QVERIFY(activer(p.app->accueil()) && tabulerVers(p.app->accueil()->BtnContinuerAccueil));
         touche(Qt::Key_Space);
         taper(QApplication::focusWidget(), u"zoé😀\u0001"_s); // control keys type nothing
@@ -271,8 +270,6 @@ private slots:
                  (QStringList{
                      boite("Erreur - Nom du Joueur", "Vous devez impérativement rentrer le nom du joueur !"),
                      boite("Erreur - Nom du Personnage", "Vous devez impérativement rentrer le nom du Personnage !")}));
-        // Generous: a loaded machine, not a slow program.
-        QVERIFY(std::chrono::steady_clock::now() - debut < std::chrono::seconds(30));
     }
 
     // A 300-letter name in several scripts and emoji, kept whole: the hardest case for the layout.

@@ -57,18 +57,10 @@ QString miroir(FrmPrincipaleVorn* f) {
     return {};
 }
 
-// What the sheet shows in its fields and lists; miroir() checks the rest against the reopened model.
-QStringList textes(FrmPrincipaleVorn* f) {
-    QStringList t = lignes(f->LstCicatrices) + lignes(f->LstChpExpérience);
-    for (const QLineEdit* e : f->findChildren<QLineEdit*>()) t << e->text();
-    return t;
-}
-
 struct Singe {
     ProgrammeTest& p_;
     std::mt19937_64 alea_;
-    QTemporaryDir dossier_;
-    int champsOfferts_ = 0, rang_ = 2, enregistres = 0;
+    int champsOfferts_ = 0, rang_ = 2;
     QString erreur, derniere_; // the first failure, with the action that led to it; the last action
     QStringList attendus_, champsAttendus_{"(aucun)"};
     std::size_t vusAvant_ = 0;
@@ -216,20 +208,6 @@ struct Singe {
             quoi = s->objectName() + (haut ? u" haut"_s : u" bas"_s);
             titre = u"Niveau de Compétences"_s;
             geste = [s, haut] { (haut ? s->boutonHaut() : s->boutonBas())->click(); };
-        } else if (r < 976) { // saved under a new name, then opened again: the same sheet, widget by widget
-            const QString fichier = dossier_.filePath(u"agent%1.vorn"_s).arg(++enregistres);
-            const QStringList avant = textes(f);
-            p_.fichiers.repondre(fichier);
-            p_.fichiers.repondre(fichier);
-            return agir(u"enregistrer puis ouvrir"_s, [this, f, avant] {
-                f->MnuEnregistrerSous->trigger();
-                exiger(!f->agentModifie(), u"enregistré mais modifié"_s);
-                f->MnuOuvrir->trigger();
-                traiterEvenements();
-                FrmPrincipaleVorn* g = p_.app->feuille();
-                // Saved just before: opening asks nothing.
-                exiger(g != f && g && textes(g) == avant && !g->agentModifie(), u"rouverte autrement"_s);
-            });
         } else { // Yes leads back to the choice screen, No changes nothing
             const bool oui = r >= 993;
             p_.messages.repondre(oui ? Messagerie::Oui : Messagerie::Non);
@@ -273,8 +251,6 @@ private slots:
             QVERIFY2(fermeture.isAccepted(), qPrintable(w->objectName()));
         }
         QCOMPARE(std::tuple(p.messages.vus.size(), p.fins, p.module.Reponse), std::tuple(boites, 1, Messagerie::Oui));
-        // Agents of many kinds went through a file.
-        QVERIFY2(singe.enregistres >= 20, qPrintable(QString::number(singe.enregistres)));
     }
 };
 
