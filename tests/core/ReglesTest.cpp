@@ -1,6 +1,5 @@
 #include "FeuilleVorn.h"
 #include "Oracle.h"
-#include "PositionCentree.h"
 #include "Texte.h"
 
 #include <gtest/gtest.h>
@@ -44,17 +43,6 @@ TEST(Tables, RechercheHorsTable) {
     EXPECT_FALSE(ChampsProfessionnels(-1) || ChampsProfessionnels(7) || TableFaiblesse(-1) || TableFaiblesse(13) ||
                  TableTaillePoids(-1) || TableTaillePoids(10) || CoutDeValeur("16") || CoutDeValeur("") ||
                  TableApparence("") || TableAge("34"));
-}
-
-TEST(PositionCentree, CentreEtRetientLesFenetresTropGrandes) {
-    // Area x, y, width, height; window width, height; expected corner.
-    constexpr std::array<std::array<int, 8>, 3> cas{{{100, 50, 1000, 800, 400, 200, 400, 350},
-                                                     {10, 20, 1920, 1080, 2500, 1400, 10, 20},
-                                                     {10, 20, 1920, 1080, 2500, 400, 10, 360}}};
-    for (const auto& [zx, zy, zl, zh, l, h, x, y] : cas) {
-        const Position p = PositionCentree(zx, zy, zl, zh, l, h);
-        EXPECT_EQ(std::pair(p.x, p.y), std::pair(x, y)) << l << "x" << h;
-    }
 }
 
 TEST(Texte, LeFiltreDesTouchesMetEnCapitalesWindows1252EtGardeLeReste) {
