@@ -6,7 +6,6 @@ set -euo pipefail
 taille="$1" echelle="$2" theme="$3" points="$4"
 shift 4
 runtime="$(mktemp -d)"
-chmod 700 "$runtime"
 case "$theme" in
     sombre) export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark ;;
     contraste) export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=HighContrast ;;
@@ -14,7 +13,7 @@ esac
 if [[ "$points" != - ]]; then
     mkdir -p "$runtime/config/gtk-3.0"
     printf '[Settings]\ngtk-font-name=DejaVu Sans %s\n' "$points" >"$runtime/config/gtk-3.0/settings.ini"
-    export QT_QPA_PLATFORMTHEME=gtk3 XDG_CONFIG_HOME="$runtime/config" BUREAU_POINTS="$points"
+    export QT_QPA_PLATFORMTHEME=gtk3 XDG_CONFIG_HOME="$runtime/config"
 fi
 trap 'kill "${wm_pid:-}" "${x_pid:-}" 2>/dev/null || true; rm -rf "$runtime"' EXIT
 
@@ -28,11 +27,11 @@ wm_pret() { [[ -n "${BUREAU_SANS_WM:-}" ]] || xprop -root _NET_SUPPORTING_WM_CHE
 for _ in 1 2 3; do
     wm_pret && break
     kill "${wm_pid:-}" 2>/dev/null || true
-    openbox --sm-disable >"$runtime/openbox.log" 2>&1 &
+    openbox --sm-disable &
     wm_pid=$!
     for _ in $(seq 150); do wm_pret || ! kill -0 "$wm_pid" 2>/dev/null && break; sleep 0.1; done
 done
-wm_pret || { echo "bureau.sh: no window manager" >&2; cat "$runtime/openbox.log" >&2; exit 1; }
+wm_pret || exit 1
 
 export XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$echelle" LC_ALL=C.UTF-8
 "$@"

@@ -1,4 +1,4 @@
-// The screens on a real X server with a window manager (bureau.sh): frames, placement, input timing, themes, scales.
+// The screens on a real X server with a window manager (bureau.sh): placement, input, themes, scales.
 #include "ApplicationVorn.h"
 #include "Choix.h"
 #include "UpDownNiv.h"
@@ -50,24 +50,6 @@ struct Programme {
     }
 };
 
-// Answers with a real key every modal window that becomes active while `pret`, and counts them.
-struct Modales : QObject {
-    int vues = 0;
-    bool pret = true;
-    QPointer<QWidget> derniere;
-    QTimer minuterie;
-    explicit Modales(const QString& touche) {
-        connect(&minuterie, &QTimer::timeout, this, [this, touche] {
-            QWidget* m = QApplication::activeModalWidget();
-            if (!pret || !m || m == derniere || !m->isActiveWindow()) return;
-            derniere = m;
-            ++vues;
-            xdotool({"key", touche});
-        });
-        minuterie.start(50);
-    }
-};
-
 void aLaModale(const std::function<void(QWidget*)>& verifier) {
     QTimer::singleShot(0, qApp, [verifier] {
         QWidget* m = QApplication::activeModalWidget();
@@ -94,28 +76,13 @@ double contraste(const QColor& a, const QColor& b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// As drawn, against the background beside the box.
-double contrasteBoite(QAbstractButton* b, QStyle::SubElement indicateur) {
-    QStyleOptionButton o;
-    o.initFrom(b);
-    const QRect r = b->style()->subElementRect(indicateur, &o, b);
-    const QImage image = b->grab().toImage();
-    const qreal dpr = image.devicePixelRatio();
-    const QColor fond = image.pixelColor(QPointF(r.right() + 2, r.center().y()).toPoint() * dpr);
-    double meilleur = 1;
-    for (int y = int(r.top() * dpr); y < int((r.bottom() + 1) * dpr); ++y) {
-        for (int x = int(r.left() * dpr); x < int((r.right() + 1) * dpr); ++x)
-            meilleur = std::max(meilleur, contraste(image.pixelColor(x, y), fond));
-    }
-    return meilleur;
-}
-
 constexpr QPalette::ColorRole Textes[]{QPalette::Text, QPalette::WindowText, QPalette::ButtonText};
 constexpr QPalette::ColorRole Fonds[]{QPalette::Base, QPalette::Window, QPalette::Button};
 
 // Off centre by the outer size (top-left when too large) or off the free area; out of reach; a text cut off;
-// contrast below 4.5 : 1 (7 : 1 and none of our greys under a high-contrast theme), 3 : 1 for an enabled box.
-QStringList defauts(QWidget* ecran, QWidget* proprietaire, bool eleve) {
+// contrast below 4.5 : 1 (7 : 1 and none of our greys under a high-contrast theme).
+QStringList defauts(QWidget* ecran, QWidget* proprietaire = nullptr) {
+    const bool eleve = qEnvironmentVariable("GTK_THEME").contains(u"HighContrast"_s);
     QStringList f;
     actif(ecran);
     const QRect libre = ecran->screen()->availableGeometry();
@@ -155,13 +122,6 @@ QStringList defauts(QWidget* ecran, QWidget* proprietaire, bool eleve) {
 
         const QStyle* st = w->style();
         int sorte = 0; // the text's and background's roles: as in fields and lists, on the window, on a button
-        if (auto* g = qobject_cast<QGroupBox*>(w)) {
-            QStyleOptionGroupBox o;
-            o.initFrom(g);
-            o.text = g->title();
-            o.subControls = QStyle::SC_GroupBoxLabel;
-            tenir(g, g->title(), st->subControlRect(QStyle::CC_GroupBox, &o, QStyle::SC_GroupBoxLabel, g) & g->rect());
-        }
         if (auto* l = qobject_cast<QLabel*>(w)) {
             const int m = l->margin() + std::max(0, l->indent());
             tenir(l, l->text(), l->contentsRect() - QMargins(m, m, m, m),
@@ -172,17 +132,13 @@ QStringList defauts(QWidget* ecran, QWidget* proprietaire, bool eleve) {
             QStyleOptionButton o;
             o.initFrom(b);
             o.text = b->text();
-            const bool coche = qobject_cast<QCheckBox*>(b), option = qobject_cast<QRadioButton*>(b);
-            const auto contenu = coche    ? QStyle::SE_CheckBoxContents
-                                 : option ? QStyle::SE_RadioButtonContents
-                                          : QStyle::SE_PushButtonContents;
+            const auto contenu = qobject_cast<QCheckBox*>(b)      ? QStyle::SE_CheckBoxContents
+                                 : qobject_cast<QRadioButton*>(b) ? QStyle::SE_RadioButtonContents
+                                                                  : QStyle::SE_PushButtonContents;
             if (!qobject_cast<QToolButton*>(b)) tenir(b, b->text(), st->subElementRect(contenu, &o, b));
             sorte = 2;
             if (!qobject_cast<QPushButton*>(b)) {
-                if (!b->isEnabled()) continue;
-                const auto boite = coche ? QStyle::SE_CheckBoxIndicator : QStyle::SE_RadioButtonIndicator;
-                if ((coche || option) && contrasteBoite(b, boite) < 3) f << w->objectName() + u" (case)"_s;
-                if (b->text().isEmpty()) continue;
+                if (!b->isEnabled() || b->text().isEmpty()) continue;
                 sorte = 1;
             }
         } else if (auto* c = qobject_cast<QComboBox*>(w)) {
@@ -224,120 +180,69 @@ private slots:
 
     // Every screen, the fields of experience of every profession and the About box.
     void textesEtContrastes() {
-        const QString theme = qEnvironmentVariable("GTK_THEME");
-        const bool eleve = theme.contains(u"HighContrast"_s);
         QStringList fautes;
-        // A dark theme not taken up would prove nothing.
-        if (theme.endsWith(u":dark"_s)) QVERIFY(qApp->palette().color(QPalette::Window).lightness() < 100);
         for (int profession = 0; profession < 7; ++profession) {
             Programme p;
             if (profession == 0) {
-                fautes << defauts(p.app.accueil(), nullptr, eleve) << defauts(p.choix(), nullptr, eleve);
+                fautes << defauts(p.app.accueil()) << defauts(p.choix());
                 p.choix()->hide();
             }
             FrmPrincipaleVorn* f = p.feuille(profession);
-            // Above 10 points the sheet grows in proportion, text and all.
-            if (const double points = qEnvironmentVariable("BUREAU_POINTS").toDouble(); points > 0 && profession == 0) {
-                QCOMPARE(QFontDatabase::systemFont(QFontDatabase::GeneralFont).pointSizeF(), points);
-                const double zoom = std::max(1.0, points / 10);
-                QVERIFY(std::abs(f->FrmCompétences->width() - 777 * zoom) <= 1);
-                QVERIFY(f->LblFormule[0]->font().pointSizeF() >= 7.5 * zoom * 0.9);
-            }
             f->CmbAge->setCurrentIndex(f->CmbAge->count() - 1);
-            aLaModale([&](QWidget* d) { fautes << defauts(d, nullptr, eleve); });
+            aLaModale([&](QWidget* d) { fautes << defauts(d); });
             emit f->CmbAge->activated(f->CmbAge->count() - 1);
             if (profession == 0) {
-                aLaModale([&](QWidget* d) { fautes << defauts(d, f, eleve); });
+                aLaModale([&](QWidget* d) { fautes << defauts(d, f); });
                 f->MnuAPropos->trigger();
             }
-            // The widest entries; untaken and taken skill rows.
-            for (QComboBox* c : f->findChildren<QComboBox*>()) {
-                const QFontMetrics fm = c->fontMetrics();
-                int large = 0;
-                for (int i = 1; i < c->count(); ++i)
-                    if (fm.horizontalAdvance(c->itemText(i)) > fm.horizontalAdvance(c->itemText(large))) large = i;
-                c->setCurrentIndex(large);
-            }
+            // Untaken and taken skill rows.
             f->ChkComp[0]->click();
-            fautes << defauts(f, nullptr, eleve);
+            fautes << defauts(f);
         }
         QVERIFY2(fautes.isEmpty(), qPrintable(fautes.join(u'\n')));
     }
 
-    // A held arrow repeats while the raises are accepted; the first refusal shows one box and ends the repeat.
-    void flecheMaintenue_data() {
-        QTest::addColumn<int>("payables");
-        QTest::newRow("refusée d'emblée") << 0;
-        QTest::newRow("trois acceptées") << 3;
-    }
+    // A held arrow repeats while raises are accepted; the first refusal shows one box and ends the repeat.
     void flecheMaintenue() {
-        QFETCH(int, payables);
         Programme p;
         FrmPrincipaleVorn* f = p.feuille();
-        p.module.PtGeneration = static_cast<std::int16_t>(CoutNiveau * payables);
+        p.module.PtGeneration = static_cast<std::int16_t>(CoutNiveau * 3);
         f->feuille.CalculPoints();
         f->Afficher();
         // Held 1.5 s with real X input; the box opens inside the hold, in an event loop of its own: the answer
         // must come from there, once the button is let go.
-        Modales boites(u"Return"_s);
-        boites.pret = false;
         QProcess x;
-        QObject::connect(&x, &QProcess::finished, &boites, [&boites] { boites.pret = true; });
+        int boites = 0;
+        QPointer<QWidget> derniere; // each box answered once, with a real key
+        QTimer minuterie;
+        QObject::connect(&minuterie, &QTimer::timeout, [&] {
+            QWidget* m = QApplication::activeModalWidget();
+            if (x.state() != QProcess::NotRunning || !m || m == derniere || !m->isActiveWindow()) return;
+            derniere = m;
+            ++boites;
+            xdotool({"key", "Return"});
+        });
+        minuterie.start(50);
         x.start(u"xdotool"_s, pointer(f->UpDownNivs[2]->boutonHaut()) +
                                   QStringList{"mousedown", "1", "sleep", "1.5", "mouseup", "1"});
         QTRY_VERIFY_WITH_TIMEOUT(x.state() == QProcess::NotRunning && !QApplication::activeModalWidget(), 10000);
         QTest::qWait(400); // a repeat that went on would show here
-        QCOMPARE(boites.vues, 1);
-        QCOMPARE(f->TxtNiveau[2]->text(), QString::number(1 + payables));
-        QCOMPARE(f->TxtPtGénération->text(), u"0"_s);
+        QCOMPARE(boites, 1);
+        QCOMPARE(f->TxtNiveau[2]->text(), u"4"_s);
         QVERIFY(!f->UpDownNivs[2]->boutonHaut()->isDown());
     }
 
-    // The keypad's Enter as Return on every default button; the lists' four borders at any scale; the wheel only
-    // steps a focused list or level, else scrolls the sheet.
-    void clavierBorduresRoue() {
+    // The keypad's Enter as Return on a default button; the wheel steps a focused level only, and over a list
+    // or level without the focus scrolls the sheet.
+    void clavierRoue() {
         Programme p;
         actif(p.app.accueil());
-        Modales pave(u"KP_Enter"_s);
-        xdotool({"key", "KP_Enter"});
-        QTRY_VERIFY_WITH_TIMEOUT(pave.vues == 1 && !QApplication::activeModalWidget(), 10000);
-        QVERIFY(!p.app.choix());
         p.app.accueil()->TxtNomAccueil->setText(u"JOUEUR"_s);
         xdotool({"key", "KP_Enter"});
         QTRY_VERIFY_WITH_TIMEOUT(p.app.choix(), 10000);
         FrmPrincipaleVorn* f = p.feuille();
-        f->MnuAPropos->trigger(); // returns once the box is closed
-        QCOMPARE(pave.vues, 2);
-        pave.pret = false;
 
-        // Mid-edge, within the outermost logical pixel, a pixel unlike both the list and the sheet.
-        const qreal dpr = f->devicePixelRatioF();
-        for (QListWidget* l : {f->LstChpExpérience, f->LstCicatrices}) {
-            if (QScrollArea* d = defilement(f)) d->ensureWidgetVisible(l);
-            QTest::qWait(200);
-            const QImage image = f->screen()->grabWindow(f->winId()).toImage();
-            const int liste = l->palette().color(QPalette::Base).lightness();
-            const int fond = l->parentWidget()->palette().color(QPalette::Window).lightness();
-            const QRect r(l->mapTo(f, QPoint()), l->size());
-            const QPoint c = r.center();
-            for (const QPoint b : {QPoint(c.x(), r.top()), QPoint(c.x(), r.bottom()), QPoint(r.left(), c.y()),
-                                   QPoint(r.right(), c.y())}) {
-                bool trace = false;
-                for (int y = int(b.y() * dpr); y < std::ceil((b.y() + 1) * dpr); ++y) {
-                    for (int x = int(b.x() * dpr); x < std::ceil((b.x() + 1) * dpr); ++x) {
-                        const int v = image.pixelColor(x, y).lightness();
-                        trace = trace || (std::abs(v - liste) >= 20 && std::abs(v - fond) >= 20);
-                    }
-                }
-                QVERIFY2(trace, qPrintable(l->objectName()));
-            }
-        }
-
-        Modales echap(u"Escape"_s); // a box that should not have come, counted and closed
-        const auto etat = [f] {
-            return QStringList{f->CmbAge->currentText(), f->TxtNiveau[2]->text(), f->TxtPtGénération->text()};
-        };
-        const QStringList avant = etat();
+        const QString age = f->CmbAge->currentText();
         f->CmbFOR->setFocus();
         QScrollBar* barre = defilement(f) ? defilement(f)->verticalScrollBar() : nullptr;
         for (QWidget* w : QWidgetList{f->CmbAge, f->UpDownNivs[2]}) {
@@ -347,15 +252,11 @@ private slots:
             if (barre && position < barre->maximum()) QVERIFY(barre->value() > position);
             molette(w, 4);
         }
-        QCOMPARE(etat(), avant);
+        QCOMPARE(f->CmbAge->currentText(), age);
+        QCOMPARE(f->TxtNiveau[2]->text(), u"1"_s);
         f->UpDownNivs[2]->setFocus();
         molette(f->UpDownNivs[2], 4);
         QCOMPARE(f->TxtNiveau[2]->text(), u"2"_s);
-        const int force = f->CmbFOR->currentIndex();
-        f->CmbFOR->setFocus();
-        molette(f->CmbFOR, 5);
-        QCOMPARE(f->CmbFOR->currentIndex(), force + 1);
-        QCOMPARE(echap.vues, 0);
     }
 };
 
