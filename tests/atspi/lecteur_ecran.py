@@ -3,6 +3,7 @@
 import contextlib
 import os
 import re
+import signal
 import subprocess
 import sys
 import tempfile
@@ -100,6 +101,8 @@ def parcourir(programme):
     attendre(lambda: programme.poll() == 0, "fin sans faute")
 
 
+signal.signal(signal.SIGALRM, lambda *_: sys.exit("ÉCHEC: plus de 240 s"))  # before ctest would kill it all
+signal.alarm(240)
 with tempfile.TemporaryDirectory(prefix="vorn-orca-", ignore_cleanup_errors=True) as prive:
     dossiers = "HOME XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME XDG_RUNTIME_DIR".split()
     for var in dossiers:

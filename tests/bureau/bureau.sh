@@ -13,7 +13,7 @@ esac
 if [[ "$points" != - ]]; then
     mkdir -p "$runtime/config/gtk-3.0"
     printf '[Settings]\ngtk-font-name=DejaVu Sans %s\n' "$points" >"$runtime/config/gtk-3.0/settings.ini"
-    export QT_QPA_PLATFORMTHEME=gtk3 XDG_CONFIG_HOME="$runtime/config"
+    export QT_QPA_PLATFORMTHEME=gtk3 XDG_CONFIG_HOME="$runtime/config" BUREAU_POINTS="$points"
 fi
 trap 'kill "${wm_pid:-}" "${x_pid:-}" 2>/dev/null || true; rm -rf "$runtime"' EXIT
 

@@ -180,6 +180,11 @@ private slots:
 
     // Every screen, the fields of experience of every profession and the About box.
     void textesEtContrastes() {
+        // A theme or desktop font not taken up would prove nothing.
+        if (qEnvironmentVariable("GTK_THEME").endsWith(u":dark"_s))
+            QVERIFY(qApp->palette().color(QPalette::Window).lightness() < 100);
+        if (const double points = qEnvironmentVariable("BUREAU_POINTS").toDouble(); points > 0)
+            QCOMPARE(QFontDatabase::systemFont(QFontDatabase::GeneralFont).pointSizeF(), points);
         QStringList fautes;
         for (int profession = 0; profession < 7; ++profession) {
             Programme p;
