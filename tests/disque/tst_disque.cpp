@@ -1,6 +1,8 @@
-// A disk filled to 0, 4, 8... KiB free: the PDF export (whose writer every file goes through) writes a whole, valid
-// file or shows its error box and leaves the old file byte for byte; no temporary file is left.
+// A disk filled to 0, 4, 8... KiB free: saving the agent (whose writer every file goes through) writes a whole file
+// that opens again, or shows its error box and leaves the old file byte for byte; no temporary file is left.
 #include "Programme.h"
+
+#include "FichierAgent.h"
 
 #include <sys/statvfs.h>
 
@@ -15,7 +17,7 @@ qint64 libre(const QString& dossier) {
 
 // The old file written and a filler taking all but `reste` bytes; false when that cannot be done.
 bool preparer(const QDir& dossier, qint64 reste) {
-    QFile plein(dossier.filePath(u"plein"_s)), vieux(dossier.filePath(u"ancien.pdf"_s));
+    QFile plein(dossier.filePath(u"plein"_s)), vieux(dossier.filePath(u"ancien.vorn"_s));
     if (!plein.open(QIODevice::WriteOnly) || !vieux.open(QIODevice::WriteOnly)) return false;
     if (vieux.write(Ancien) != Ancien.size() || !vieux.flush()) return false;
     if (plein.write(QByteArray(libre(dossier.path()) - reste, 0)) < 0 || !plein.flush()) return false;
@@ -30,24 +32,24 @@ private slots:
         PreparerApplication(*qApp);
         QVERIFY(qEnvironmentVariableIsSet("VORN_DISQUE")); // disque-plein.sh's tmpfs
         const QDir dossier(qEnvironmentVariable("VORN_DISQUE"));
-        const QString chemin = dossier.filePath(u"ancien.pdf"_s);
+        const QString chemin = dossier.filePath(u"ancien.vorn"_s);
         ProgrammeTest p;
         FrmPrincipaleVorn* f = p.allerALaFeuille();
-        f->feuille.TxtNomPerso = "AGENT 😀"; // the text layer completed after the writer: still a valid file
         // Until written three times; preparer() fails past the disk's size.
         for (qint64 reste = 0, ecrits = 0; ecrits < 3; reste += 4096) {
             QVERIFY(preparer(dossier, reste));
             p.messages.vus.clear();
             p.fichiers.repondre(chemin);
-            f->MnuExporterPDF->trigger();
+            f->MnuEnregistrerSous->trigger();
             QFile lu(chemin);
-            const bool refuse = lu.open(QIODevice::ReadOnly) && lu.readAll() == Ancien;
+            const QByteArray contenu = lu.open(QIODevice::ReadOnly) ? lu.readAll() : QByteArray();
+            const bool refuse = contenu == Ancien;
             QCOMPARE(p.messages.journal().size(), qsizetype(refuse));
             if (refuse)
-                QCOMPARE(p.messages.vus[0].titre, u"Erreur - Exportation"_s);
+                QCOMPARE(p.messages.vus[0].titre, u"Erreur - Enregistrement"_s);
             else
-                QCOMPARE(QProcess::execute(u"qpdf"_s, {u"--check"_s, chemin}), 0);
-            QCOMPARE(dossier.entryList(QDir::Files), (QStringList{u"ancien.pdf"_s, u"plein"_s}));
+                QCOMPARE(qs(VerifierAgent(contenu.toStdString())), QString());
+            QCOMPARE(dossier.entryList(QDir::Files), (QStringList{u"ancien.vorn"_s, u"plein"_s}));
             ecrits += !refuse;
         }
     }
