@@ -5,4 +5,4 @@ unshare --map-root-user --mount true 2>/dev/null || exit 77
 dossier="$(mktemp -d)"
 trap 'rmdir "$dossier"' EXIT
 # shellcheck disable=SC2016
-unshare --map-root-user --mount sh -c 'mount -t tmpfs -o size=4m tmpfs "$1" && VORN_DISQUE="$1" "$0"' "$programme" "$dossier"
+unshare --map-root-user --mount sh -c 'mount -t tmpfs -o size=4m tmpfs "$1" || exit 77; VORN_DISQUE="$1" "$0"' "$programme" "$dossier"
