@@ -36,7 +36,6 @@ VORN_PACKAGES=(
     appstream
     desktop-file-utils
     poppler-utils
-    qpdf
     at-spi2-core
     dbus-x11
     dbus-daemon
@@ -51,7 +50,6 @@ VORN_PACKAGES=(
     shared-mime-info
     xdg-utils
     libfile-mimeinfo-perl
-    python3-jsonschema
     orca
     locales
     libglib2.0-bin

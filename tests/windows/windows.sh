@@ -27,6 +27,8 @@ chemin() { "$wine" winepath "$1" "$2" 2>/dev/null | tr -d '\r'; }
 "$wine" "$sortie"/ZazUvureVorn-*-setup.exe /S
 wineserver -w
 dossier="$(chemin -u "$("$wine" cmd /c 'echo %LOCALAPPDATA%' | tr -d '\r')\\Programs\\ZazUvureVorn")"
+(cd "$travail" && unzip -q "$sortie"/ZazUvureVorn-*-win64.zip)
+cmp "$travail"/ZazUvureVorn-*/ZazUvureVorn.exe "$dossier/ZazUvureVorn.exe" # the zip holds the same program
 
 enregistrer_sous() { # keys, then the save dialog $1 (screenshot $3) writes $2; Wine's edit boxes take no Ctrl+A
     touche "${@:4}"
