@@ -47,7 +47,7 @@ TEST(Tables, RechercheHorsTable) {
 
 TEST(Texte, LeFiltreDesTouchesMetEnCapitalesWindows1252EtGardeLeReste) {
     // Typed text, filtered text, bytes of the first key (the last typed key is split off the same way).
-    constexpr std::array<std::tuple<std::string_view, std::string_view, std::size_t>, 12> cas{{
+    constexpr std::array<std::tuple<std::string_view, std::string_view, std::size_t>, 8> cas{{
         {"jean-luc az", "JEAN-LUC AZ", 1},
         // Both ends of the accented range, and the four letters whose capitals sit elsewhere in the code page.
         {"àéçñðþœšžÿ", "ÀÉÇÑÐÞŒŠŽŸ", 2},
@@ -61,11 +61,7 @@ TEST(Texte, LeFiltreDesTouchesMetEnCapitalesWindows1252EtGardeLeReste) {
          "À😀\xC3"
          "B",
          2},
-        // Overlong, surrogate, past Unicode, cut short, stray continuation: each byte a key of its own, kept as it is.
-        {"\xC1\xA1y", "\xC1\xA1Y", 1},
-        {"\xE0\x81\xA1q", "\xE0\x81\xA1Q", 1},
-        {"\xED\xA0\x80z", "\xED\xA0\x80Z", 1},
-        {"\xF4\x90\x80\x80i", "\xF4\x90\x80\x80I", 1},
+        // Cut short, or a stray continuation byte: each byte a key of its own, kept as it is.
         {"\xE2\x82", "\xE2\x82", 1},
         {"\xA9u", "\xA9U", 1},
         {"", "", 0},

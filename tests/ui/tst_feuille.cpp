@@ -227,14 +227,6 @@ struct Singe {
 class TestFeuille : public QObject {
     Q_OBJECT
 private slots:
-    // The offscreen platform warns at every load of the fixed-size sheet; the walk loads it hundreds of times.
-    void initTestCase() {
-        static const QtMessageHandler precedent =
-            qInstallMessageHandler([](QtMsgType t, const QMessageLogContext& c, const QString& m) {
-                if (m != u"This plugin does not support propagateSizeHints()"_s) precedent(t, c, m);
-            });
-    }
-
     void marcheAleatoire() {
         constexpr int actions = 20000;
         constexpr quint64 graine = 20240611;
