@@ -389,6 +389,7 @@ private slots:
         QTest::newRow("dossier absent") << false << u"absent/fiche.pdf"_s << u"système"_s;
         QTest::newRow("un dossier") << false << u"dossier.pdf"_s << u"associé à un répertoire"_s;
         QTest::newRow("remplace, .pdf ajouté") << false << u"ancien"_s << QString();
+        QTest::newRow("impression, dossier absent") << true << u"absent/fiche.pdf"_s << u"système"_s;
         QTest::newRow("impression, remplace") << true << u"ancien.pdf"_s << QString();
     }
     void exportation() {
