@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace {
 
 TEST(Cicatrices, LeD100SelonLeBudgetPuisLeD6PuisUnD100ParCicatrice) {
@@ -36,6 +38,14 @@ TEST(Cicatrices, LeD100SelonLeBudgetPuisLeD6PuisUnD100ParCicatrice) {
                   std::tuple(faces, std::size_t{0}, cicatrices, n, bonus))
             << testing::PrintToString(jets);
     }
+}
+
+TEST(Des, ChaqueFaceEtRienDAutre) {
+    DesAleatoires des(1);
+    std::set<int> vues, faces;
+    for (int f = 1; f <= 100; ++f) faces.insert(f);
+    for (int n = 0; n < 10000; ++n) vues.insert(des.Lancer(100));
+    EXPECT_EQ(vues, faces);
 }
 
 TEST(Tables, RechercheHorsTable) {
