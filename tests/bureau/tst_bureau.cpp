@@ -249,9 +249,10 @@ private slots:
 
         const QString age = f->CmbAge->currentText();
         f->CmbFOR->setFocus();
-        QScrollBar* barre = defilement(f) ? defilement(f)->verticalScrollBar() : nullptr;
+        QScrollArea* zone = defilement(f);
+        QScrollBar* barre = zone ? zone->verticalScrollBar() : nullptr;
         for (QWidget* w : QWidgetList{f->CmbAge, f->UpDownNivs[2]}) {
-            if (barre) defilement(f)->ensureWidgetVisible(w);
+            if (zone) zone->ensureWidgetVisible(w);
             const int position = barre ? barre->value() : 0;
             molette(w, 5);
             if (barre && position < barre->maximum()) QVERIFY(barre->value() > position);
